@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+
+namespace fw {
+
+// A window message as the program's message loop sees it before dispatch. The
+// ids are the system's own numbers, so that the program's private messages keep
+// the values other windows and stored habits rely on.
+struct Message {
+  uint32_t id = 0;
+  uintptr_t wParam = 0;
+  intptr_t lParam = 0;
+  // Addressed to the dialog itself or to one of its child windows.
+  bool forDialogOrChild = true;
+};
+
+namespace msg {
+inline constexpr uint32_t kClose = 0x0010;
+inline constexpr uint32_t kKeyDown = 0x0100;
+inline constexpr uint32_t kKeyUp = 0x0101;
+inline constexpr uint32_t kChar = 0x0102;
+inline constexpr uint32_t kSysKeyDown = 0x0104;
+inline constexpr uint32_t kSysKeyUp = 0x0105;
+inline constexpr uint32_t kCommand = 0x0111;
+inline constexpr uint32_t kSysCommand = 0x0112;
+inline constexpr uint32_t kRButtonUp = 0x0205;
+inline constexpr uint32_t kPowerBroadcast = 0x0218;
+inline constexpr uint32_t kDeviceChange = 0x0219;
+inline constexpr uint32_t kUser = 0x0400;
+}  // namespace msg
+
+namespace vk {
+inline constexpr uint8_t kReturn = 0x0D;
+inline constexpr uint8_t kMenu = 0x12;  // Alt
+inline constexpr uint8_t kEscape = 0x1B;
+inline constexpr uint8_t kF10 = 0x79;
+}  // namespace vk
+
+inline constexpr uint32_t kScMinimize = 0xF020;
+
+}  // namespace fw

@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace tx80 {
+
+class WindowHost;
+
+// An opened HID interface. 0 is "never opened"; kInvalidHidHandle is what a
+// failed open gives (nonzero, like the system's invalid handle value).
+using HidHandle = std::intptr_t;
+inline constexpr HidHandle kInvalidHidHandle = -1;
+
+enum class HidAccess { Probe, Read, Write };
+
+struct HidAttributes {
+  uint16_t vendorId = 0;
+  uint16_t productId = 0;
+};
+
+struct HidCaps {
+  uint16_t usagePage = 0;
+  uint16_t usage = 0;
+  uint16_t inputReportByteLength = 0;
+  uint16_t featureReportByteLength = 0;
+};
+
+// The system's HID interfaces. Discovery runs on the UI thread; Read blocks the
+// reader thread; SetFeature is called from the UI and executor threads.
+class HidBus {
+ public:
+  virtual ~HidBus() = default;
+  // Takes a snapshot of the present HID interfaces; EndEnumeration releases it.
+  virtual void BeginEnumeration() = 0;
+  virtual void EndEnumeration() = 0;
+  // Path of the interface at `index` of the snapshot; nullopt when that index
+  // fails. An index past the end fails like any other.
+  virtual std::optional<std::u16string> InterfacePath(int index) = 0;
+  // Opens a path shared for reading and writing; kInvalidHidHandle on failure.
+  // Probe asks for no access rights, so it opens even collections the system
+  // holds exclusively.
+  virtual HidHandle Open(const std::u16string& path, HidAccess access) = 0;
+  virtual std::optional<HidAttributes> Attributes(HidHandle handle) = 0;
+  virtual std::optional<HidCaps> Capabilities(HidHandle handle) = 0;
+  // Writes one feature report (its first byte is the report id).
+  virtual bool SetFeature(HidHandle handle, std::span<const uint8_t> report) = 0;
+  // Reads one input report into `buffer`, waiting until the device sends one.
+  virtual bool Read(HidHandle handle, std::span<uint8_t> buffer) = 0;
+  // Registers `window` for arrival and removal notices of HID interfaces.
+  virtual void RegisterNotifications(WindowHost& window) = 0;
+};
+
+}  // namespace tx80

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/HidBus.h"
+#include "platform/InputInjector.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemMouse.h"
+#include "platform/Threads.h"
+#include "platform/Tray.h"
+#include "platform/WindowSystem.h"
+
+namespace tx80 {
+
+// The operating system as the program sees it: one object per seam, supplied
+// by a backend (Win32 or simulated) and passed to the program at construction.
+struct Platform {
+  Clock& clock;
+  Dialogs& dialogs;
+  HidBus& hid;
+  InputInjector& input;
+  SingleInstance& singleInstance;
+  SystemMouse& systemMouse;
+  Threads& threads;
+  Tray& tray;
+  WindowSystem& windows;
+};
+
+}  // namespace tx80

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace tx80 {
+
+enum class ShowMode { Show, Hide, Minimize, Restore };
+
+// One real (or simulated) window behind a dialog. The backend creates it and
+// hands it to the dialog; every call is made on the UI thread unless noted.
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  virtual void SetCaption(std::u16string_view caption) = 0;
+  // Requests a repaint of the whole client area; safe from any thread.
+  virtual void Invalidate(bool erase) = 0;
+  virtual void Show(ShowMode mode) = 0;
+  // Destroys the window; a modal loop running it ends.
+  virtual void Destroy() = 0;
+  // Appends a separator and the item to the window's system menu; false when
+  // the window has none.
+  virtual bool AppendToSystemMenu(uint32_t id, std::u16string_view text) = 0;
+  // Sets the program icon as the window's large icon.
+  virtual void SetBigIcon() = 0;
+  // Posts a message to this window's queue; safe from any thread.
+  virtual void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) = 0;
+};
+
+}  // namespace tx80

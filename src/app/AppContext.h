@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 
+#include "device/DriverFlags.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
 
@@ -22,6 +23,7 @@ struct AppContext {
   Platform& platform;
   AppPaths paths;
   ProfileModel profile;
+  DriverFlags flags;
 };
 
 }  // namespace tx80

@@ -1,0 +1,37 @@
+#pragma once
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+namespace tx80 {
+
+// The driver's runtime flags, shared by the UI thread, the button report
+// reader, the function executor and the preview threads. Each flag has one
+// writer per transition; atomics make every read see a whole value.
+struct DriverFlags {
+  // One-slot mailbox between the reader and the executor.
+  std::atomic<bool> ButtonPending{false};
+  std::atomic<uint8_t> PressedCode{0};
+  std::atomic<bool> MacroStop{false};
+
+  // Start-click handshake.
+  std::atomic<bool> DriverActive{true};
+  std::atomic<int> StartKeySlot{0};
+  std::atomic<bool> StartKeyBlink{true};
+  std::atomic<bool> BlinkRequested{false};
+  std::atomic<bool> BlinkThreadRunning{false};
+
+  // What the last apply decided, per ButtonSlot 1..7 (index slot - 1).
+  std::array<std::atomic<int>, 7> DpiRole{};
+  std::atomic<uint8_t> LedToggleState{0};
+
+  // LED preview on the color page.
+  std::atomic<bool> LedPreviewRunning{false};
+  std::atomic<bool> LedPreviewDark{false};
+  std::atomic<int> LedPreviewIndex{0};
+
+  // Page shown: 0 main, 1 advanced, 2 color.
+  std::atomic<uint8_t> CurrentPage{0};
+};
+
+}  // namespace tx80

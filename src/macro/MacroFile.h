@@ -1,0 +1,38 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "macro/Macro.h"
+
+namespace tx80 {
+
+class Dialogs;
+class MacroStore;
+class WindowHost;
+
+// Caption of the message shown when a macro file is missing.
+inline constexpr std::u16string_view kMacroFileMessageCaption = u"TX80_KARVO";
+
+// Replaces the store's macros with those of the macro file at `path` (section
+// "Macros": "macroNum", then keys "0".."n-1"). A missing file shows
+// "找不到配置文件" owned by `owner` and leaves an empty store. A "macroNum"
+// above 12 loads the first 12 macros, a negative one none. Slots beyond the
+// loaded count keep what they held. Runs on the UI thread.
+void LoadMacroFile(MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs, WindowHost* owner);
+
+// Writes "macroNum" and one key per macro. Keys of higher indexes left by an
+// earlier, larger store stay in the file; readers ignore them. False when a
+// write failed (the program does not report it).
+bool SaveMacroFile(const MacroStore& store, const std::filesystem::path& path);
+
+// One macro as the file stores it: the 1064 record bytes as three-digit decimal
+// fields, 3192 characters, each event slot's code and action followed by its
+// delay (the record keeps events and delays apart).
+std::u16string EncodeMacroValue(const Macro& macro);
+// The reverse, as the loader reads it: field j is the text at 3j..3j+2, an
+// absent or short field reads as its decimal prefix (0 when none), and each
+// value keeps its low 8 bits.
+Macro DecodeMacroValue(std::u16string_view value);
+
+}  // namespace tx80

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+namespace tx80 {
+
+class Clock;
+class InputInjector;
+class Macro;
+struct DriverFlags;
+
+// How often a macro plays while its button is held (MACRO_MODE2 nonzero): in
+// practice until the release stops it.
+inline constexpr int kHeldPlays = 100000;
+
+// Plays `macro` on the executor thread: each event is injected, then its delay
+// is waited, each against its own deadline so that a long macro does not drift.
+// Plays once, `repeatCount` times (repeatMode nonzero), or until stopped while
+// held (`macroMode2` nonzero). MacroStop is looked at after each event's delay
+// and after each play; a stop releases every key and mouse button the macro
+// pressed and has not released. `macro` is the caller's own copy, so edits on
+// the macro page cannot change it while it plays.
+void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags, InputInjector& input, Clock& clock);
+
+}  // namespace tx80

@@ -1,0 +1,23 @@
+#include "app/CNRV_VIruviApp.h"
+
+#include "app/AppContext.h"
+#include "app/CNRV_VIruviDlg.h"
+#include "app/Captions.h"
+
+namespace tx80 {
+
+bool CNRV_VIruviApp::InitInstance() {
+  Platform& os = context_.platform;
+  if (os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp")) {
+    // The running copy may show either language.
+    if (!os.singleInstance.RestoreWindow(kCaptionEnglish)) os.singleInstance.RestoreWindow(kCaptionChinese);
+    os.singleInstance.Release();
+    return false;
+  }
+  os.windows.InitializeControls();
+  CNRV_VIruviDlg dialog(context_);
+  os.windows.RunModal(dialog);
+  return false;
+}
+
+}  // namespace tx80

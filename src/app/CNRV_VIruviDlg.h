@@ -1,0 +1,31 @@
+#pragma once
+#include "framework/Dialog.h"
+
+namespace tx80 {
+
+struct AppContext;
+
+// The main window: its start sequence, closing sequence and system events.
+class CNRV_VIruviDlg : public fw::Dialog {
+ public:
+  static constexpr int kTemplateId = 102;
+  static constexpr uint32_t kAboutCommand = 16;
+  static constexpr int kAboutString = 101;
+
+  explicit CNRV_VIruviDlg(AppContext& context);
+
+  bool OnInitDialog() override;
+  bool PreTranslateMessage(const fw::Message& message) override;
+  void OnClose() override;
+  bool OnSysCommand(uint32_t command) override;
+  void OnPowerBroadcast() override;
+
+  // Releases what the program may hold, resets the pointer speed and destroys
+  // the window, which ends the program.
+  void RunClosingSequence();
+
+ private:
+  AppContext& context_;
+};
+
+}  // namespace tx80

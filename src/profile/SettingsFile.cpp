@@ -1,0 +1,92 @@
+#include "profile/SettingsFile.h"
+
+#include "framework/Decimal.h"
+#include "framework/PrivateProfile.h"
+
+namespace tx80 {
+
+namespace {
+
+constexpr std::u16string_view kInit = u"Init";
+// Read buffers, terminator included: most values keep 4 characters, the DPI
+// keys 9. Longer values are cut before conversion, as stored files expect.
+constexpr std::size_t kShortBuffer = 5;
+constexpr std::size_t kLongBuffer = 10;
+
+std::u16string DpiKey(std::u16string_view prefix, int level) { return std::u16string(prefix) + FormatDecimal(level + 1); }
+
+int32_t ReadNumber(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+                   std::size_t buffer) {
+  return ParseDecimal(ReadProfileString(file, section, key, buffer));
+}
+
+void WriteNumber(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+                 int64_t value) {
+  WriteProfileString(file, section, key, FormatDecimal(value));
+}
+
+std::u16string FactorySection(int32_t profile, int32_t languageFlag) {
+  if (profile == 5 && languageFlag == 1) return u"CfgReset_EN5";
+  return u"CfgReset" + FormatDecimal(profile);
+}
+
+}  // namespace
+
+std::u16string ProfileSection(int32_t profile) { return u"Config" + FormatDecimal(profile); }
+
+void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t profile, bool factory) {
+  const std::u16string section = factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
+  auto shortValue = [&](std::u16string_view key) { return ReadNumber(file, section, key, kShortBuffer); };
+  auto longValue = [&](std::u16string_view key) { return ReadNumber(file, section, key, kLongBuffer); };
+
+  ProfileFields f;
+  for (int slot = 1; slot <= 7; ++slot) f.K[slot - 1] = shortValue(u"K" + FormatDecimal(slot));
+  f.WHEEL_STATUS = shortValue(u"WHEEL_STATUS");
+  f.MACRO_MODE2 = shortValue(u"MACRO_MODE2");
+  f.DPI_LEVEL = shortValue(u"DPI_LEVEL");
+  for (int level = 0; level < 4; ++level) {
+    f.DPI_SET[level] = static_cast<uint8_t>(longValue(DpiKey(u"DPI_SET", level)));
+    f.DPI_SET_EN[level] = longValue(DpiKey(u"DPI_SET_EN", level)) != 0 ? 1 : 0;
+  }
+  f.LED_STATUS = static_cast<uint8_t>(shortValue(u"LED_STATUS"));
+  f.DPI_SPEED = static_cast<uint8_t>(shortValue(u"DPI_SPEED"));
+  f.WHEEL_SPEED = static_cast<uint8_t>(shortValue(u"WHEEL_SPEED"));
+  f.FIRE_TIME = shortValue(u"FIRE_TIME");
+  model.Load(f);
+}
+
+void SaveProfile(const ProfileFields& f, const std::filesystem::path& file, int32_t profile) {
+  const std::u16string section = ProfileSection(profile);
+  for (int slot = 1; slot <= 7; ++slot) WriteNumber(file, section, u"K" + FormatDecimal(slot), f.K[slot - 1]);
+  WriteNumber(file, section, u"DPI_LEVEL", f.DPI_LEVEL);
+  WriteNumber(file, section, u"WHEEL_STATUS", f.WHEEL_STATUS);
+  WriteNumber(file, section, u"MACRO_MODE2", f.MACRO_MODE2);
+  for (int level = 0; level < 4; ++level) {
+    WriteNumber(file, section, DpiKey(u"DPI_SET", level), f.DPI_SET[level]);
+    WriteNumber(file, section, DpiKey(u"DPI_SET_EN", level), f.DPI_SET_EN[level]);
+  }
+  WriteNumber(file, section, u"LED_STATUS", f.LED_STATUS);
+  WriteNumber(file, section, u"DPI_SPEED", f.DPI_SPEED);
+  WriteNumber(file, section, u"WHEEL_SPEED", f.WHEEL_SPEED);
+  WriteNumber(file, section, u"FIRE_TIME", f.FIRE_TIME);
+}
+
+void SaveDpiLevel(int32_t dpiLevel, const std::filesystem::path& file, int32_t profile) {
+  WriteNumber(file, ProfileSection(profile), u"DPI_LEVEL", dpiLevel);
+}
+
+int32_t ReadCurConfig(const std::filesystem::path& file) { return ReadNumber(file, kInit, u"CurConfig", kShortBuffer); }
+
+void WriteCurConfig(const std::filesystem::path& file, int32_t profile) {
+  WriteNumber(file, kInit, u"CurConfig", profile);
+}
+
+int32_t ReadLanguage(const std::filesystem::path& file) {
+  return ReadNumber(file, kInit, u"VER_SEL", kShortBuffer) & 0xFF;
+}
+
+void WriteLanguage(const std::filesystem::path& file, int32_t language) {
+  WriteNumber(file, kInit, u"VER_SEL", language);
+}
+
+}  // namespace tx80

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "app/CNRV_VIruviApp.h"
+#include "app/Captions.h"
+#include "framework/Message.h"
+#include "support/SimProgram.h"
+
+namespace tx80 {
+namespace {
+
+using test::SimProgram;
+using test::WriteFile;
+
+class MainWindowLifecycle : public ::testing::Test {
+ protected:
+  SimDesktop desktop;
+  SimProgram program{desktop};
+};
+
+TEST_F(MainWindowLifecycle, StartsInChineseWithoutSettings) {
+  SimWindowHost& window = program.Start();
+  EXPECT_EQ(window.Caption(), kCaptionChinese);
+  EXPECT_EQ(program.context.profile.CurConfig(), 0);
+  EXPECT_EQ(program.context.profile.Fields(), ProfileFields{});
+  EXPECT_EQ(program.context.paths.configPath, program.dir / "config.ini");
+  EXPECT_EQ(program.context.paths.skinsDirectory, program.dir / "skins");
+  ASSERT_EQ(window.SystemMenu().size(), 1u);
+  EXPECT_EQ(window.SystemMenu()[0].id, 16u);
+  EXPECT_EQ(window.SystemMenu()[0].text, u"&About NRV_VIruvi...");
+  EXPECT_TRUE(window.HasBigIcon());
+}
+
+TEST_F(MainWindowLifecycle, StartsInTheStoredLanguageWithTheCurrentProfile) {
+  WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=2\nVER_SEL=1\n[Config2]\nK1=31\nFIRE_TIME=80\n");
+  SimWindowHost& window = program.Start();
+  EXPECT_EQ(window.Caption(), kCaptionEnglish);
+  EXPECT_EQ(program.context.profile.CurConfig(), 2);
+  EXPECT_EQ(program.context.profile.Fields().K[0], 31);
+  EXPECT_EQ(program.context.profile.Fields().FIRE_TIME, 80);
+}
+
+TEST_F(MainWindowLifecycle, KeyboardNeverEndsTheDialog) {
+  SimWindowHost& window = program.Start();
+  const struct {
+    uint32_t id;
+    uintptr_t key;
+    bool swallowed;
+  } cases[] = {
+      {fw::msg::kKeyDown, fw::vk::kEscape, true}, {fw::msg::kKeyDown, fw::vk::kReturn, true},
+      {fw::msg::kKeyUp, fw::vk::kEscape, false},  {fw::msg::kKeyDown, fw::vk::kF10, true},
+      {fw::msg::kSysKeyUp, fw::vk::kF10, true},   {fw::msg::kKeyDown, 'A', false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(!window.Deliver(fw::Message{c.id, c.key, 0, true}), c.swallowed) << c.id << " " << c.key;
+  EXPECT_FALSE(window.Destroyed());
+}
+
+TEST_F(MainWindowLifecycle, ClosingReleasesAltResetsPointerSpeedAndEnds) {
+  SimWindowHost& window = program.Start();
+  desktop.systemMouse.speed = 4;
+  window.Deliver(fw::Message{fw::msg::kClose, 0, 0, true});
+  const auto events = program.os.input.Events();
+  ASSERT_EQ(events.size(), 7u);
+  for (const auto& e : events) {
+    EXPECT_EQ(e.virtualKey, fw::vk::kMenu);
+    EXPECT_EQ(e.flags, kKeyEventKeyUp);
+  }
+  EXPECT_EQ(program.os.tray.Removals(), 1);
+  EXPECT_EQ(desktop.systemMouse.speed, 10);
+  EXPECT_TRUE(window.Destroyed());
+}
+
+TEST_F(MainWindowLifecycle, ClosingLeavesPointerSpeedWhenItCannotBeRead) {
+  SimWindowHost& window = program.Start();
+  desktop.systemMouse.readsFail = true;
+  window.Deliver(fw::Message{fw::msg::kClose, 0, 0, true});
+  EXPECT_EQ(desktop.systemMouse.speedSets, 0);
+  EXPECT_TRUE(window.Destroyed());
+}
+
+TEST_F(MainWindowLifecycle, SystemCommands) {
+  SimWindowHost& window = program.Start();
+  window.Deliver(fw::Message{fw::msg::kSysCommand, 16 | 0x3, 0, true});
+  EXPECT_EQ(program.os.windows.modalTemplates, std::vector<int>{100});
+  window.Deliver(fw::Message{fw::msg::kSysCommand, fw::kScMinimize, 0, true});
+  EXPECT_EQ(window.LastShow(), ShowMode::Minimize);
+}
+
+TEST(SingleInstance, SecondCopyRestoresTheFirstAndEnds) {
+  SimDesktop desktop;
+  SimProgram first(desktop);
+  SimProgram second(desktop);
+  WriteFile(first.dir / "config.ini", "[Init]\nVER_SEL=1\n");
+  bool secondStarted = true;
+  first.os.windows.whileModal = [&](SimWindowHost& window) {
+    window.Show(ShowMode::Minimize);
+    secondStarted = CNRV_VIruviApp(second.context).InitInstance();
+    EXPECT_EQ(window.LastShow(), ShowMode::Restore);
+    EXPECT_EQ(desktop.Windows().size(), 1u);
+  };
+  EXPECT_FALSE(CNRV_VIruviApp(first.context).InitInstance());
+  EXPECT_FALSE(secondStarted);
+  EXPECT_TRUE(first.os.windows.controlsInitialized);
+  EXPECT_FALSE(second.os.windows.controlsInitialized);
+  EXPECT_TRUE(second.os.windows.modalTemplates.empty());
+}
+
+}  // namespace
+}  // namespace tx80

@@ -1,0 +1,22 @@
+#pragma once
+#include "app/AppContext.h"
+#include "app/CNRV_VIruviDlg.h"
+#include "platform/sim/SimPlatform.h"
+#include "support/TempDir.h"
+
+namespace tx80::test {
+
+// One program on the simulated backend, with its own program directory.
+struct SimProgram {
+  explicit SimProgram(SimDesktop& desktop) : os(desktop), context(os.platform, dir.path()) {}
+
+  // Runs the start sequence of a main window the test holds.
+  SimWindowHost& Start() { return os.windows.Open(dialog); }
+
+  TempDir dir;
+  SimPlatform os;
+  AppContext context;
+  CNRV_VIruviDlg dialog{context};
+};
+
+}  // namespace tx80::test

@@ -1,0 +1,8 @@
+// Resource ids of TX80.exe, shared by TX80.rc and the Win32 backend. The logic
+// uses the same numbers as plain values (dialog templates, string 101).
+#pragma once
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_NRV_VIRUVI_DIALOG 102
+#define IDR_MAINFRAME 159

@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/Threads.h"
+
+namespace tx80 {
+
+class Win32Threads final : public Threads {
+ public:
+  void Start(std::function<void()> body, ThreadPriority priority) override;
+};
+
+}  // namespace tx80

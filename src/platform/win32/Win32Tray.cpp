@@ -1,0 +1,40 @@
+#include "platform/win32/Win32Tray.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "platform/win32/Win32WindowHost.h"
+
+namespace tx80 {
+
+namespace {
+
+NOTIFYICONDATAW IconData(WindowHost& window, const TrayIcon& icon) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = WindowHandle(&window);
+  data.uID = TrayIcon::kId;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = TrayIcon::kCallbackMessage;
+  data.hIcon = ProgramIcon();
+  // The tip is cut to the field, keeping its terminator.
+  const size_t length = std::min(icon.tip.size(), std::size(data.szTip) - 1);
+  std::copy_n(icon.tip.data(), length, data.szTip);
+  return data;
+}
+
+}  // namespace
+
+void Win32Tray::Add(WindowHost& window, const TrayIcon& icon) {
+  NOTIFYICONDATAW data = IconData(window, icon);
+  Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void Win32Tray::Remove(WindowHost& window, const TrayIcon& icon) {
+  NOTIFYICONDATAW data = IconData(window, icon);
+  Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+}  // namespace tx80

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/Tray.h"
+
+namespace tx80 {
+
+class Win32Tray final : public Tray {
+ public:
+  void Add(WindowHost& window, const TrayIcon& icon) override;
+  void Remove(WindowHost& window, const TrayIcon& icon) override;
+};
+
+}  // namespace tx80

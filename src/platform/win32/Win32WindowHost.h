@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+
+#include "platform/WindowHost.h"
+
+namespace tx80 {
+
+// The real window behind one running dialog. The handle is set when the window
+// is created and cleared when it is destroyed, so that a late call from another
+// thread does nothing.
+class Win32WindowHost final : public WindowHost {
+ public:
+  HWND Handle() const { return window_.load(); }
+  void SetHandle(HWND window) { window_.store(window); }
+  // An owner disabled while this window runs; enabled again just before the
+  // window goes, so that activation returns to it and not to another program.
+  void SetDisabledOwner(HWND owner) { disabledOwner_ = owner; }
+  void EnableOwner();
+
+  void SetCaption(std::u16string_view caption) override;
+  void Invalidate(bool erase) override;
+  void Show(ShowMode mode) override;
+  void Destroy() override;
+  bool AppendToSystemMenu(uint32_t id, std::u16string_view text) override;
+  void SetBigIcon() override;
+  void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+
+ private:
+  std::atomic<HWND> window_{nullptr};
+  HWND disabledOwner_ = nullptr;
+};
+
+// The window handle behind a host of this backend; null for none.
+HWND WindowHandle(WindowHost* host);
+
+// The program's icon (resource 159) at the system's large icon size.
+HICON ProgramIcon();
+
+}  // namespace tx80

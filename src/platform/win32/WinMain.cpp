@@ -1,0 +1,71 @@
+// The program's entry point: builds the Win32 seams and hands them to the
+// application object.
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/CNRV_VIruviApp.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32HidBus.h"
+#include "platform/win32/Win32InputInjector.h"
+#include "platform/win32/Win32SingleInstance.h"
+#include "platform/win32/Win32SystemMouse.h"
+#include "platform/win32/Win32Threads.h"
+#include "platform/win32/Win32Tray.h"
+#include "platform/win32/Win32WindowSystem.h"
+
+namespace {
+
+// The program file's directory without its trailing backslash: config.ini,
+// the macro files and the skins lie beside the program.
+std::filesystem::path ProgramDirectory() {
+  // MAX_PATH first; a program placed deeper gets a larger buffer rather than a
+  // cut path that would point at some other folder.
+  std::wstring file(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, file.data(), static_cast<DWORD>(file.size()));
+    if (length < file.size()) {
+      file.resize(length);
+      break;
+    }
+    file.resize(file.size() * 2);
+  }
+  const size_t backslash = file.rfind(L'\\');
+  if (backslash != std::wstring::npos) file.resize(backslash);
+  return std::filesystem::path(file);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  tx80::Win32Clock clock;
+  tx80::Win32Dialogs dialogs;
+  tx80::Win32HidBus hid;
+  tx80::Win32InputInjector input;
+  tx80::Win32SingleInstance singleInstance;
+  tx80::Win32SystemMouse systemMouse;
+  tx80::Win32Threads threads;
+  tx80::Win32Tray tray;
+  tx80::Win32WindowSystem windows;
+  tx80::Platform platform{
+      .clock = clock,
+      .dialogs = dialogs,
+      .hid = hid,
+      .input = input,
+      .singleInstance = singleInstance,
+      .systemMouse = systemMouse,
+      .threads = threads,
+      .tray = tray,
+      .windows = windows,
+  };
+
+  tx80::AppContext context(platform, ProgramDirectory());
+  tx80::CNRV_VIruviApp(context).InitInstance();
+  // The background threads are never stopped and use the objects above: end the
+  // process here, which stops them first, instead of unwinding under them.
+  ExitProcess(0);
+}

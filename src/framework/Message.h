@@ -15,6 +15,8 @@ struct Message {
 };
 
 namespace msg {
+inline constexpr uint32_t kSize = 0x0005;
+inline constexpr uint32_t kKillFocus = 0x0008;
 inline constexpr uint32_t kClose = 0x0010;
 inline constexpr uint32_t kKeyDown = 0x0100;
 inline constexpr uint32_t kKeyUp = 0x0101;
@@ -23,6 +25,8 @@ inline constexpr uint32_t kSysKeyDown = 0x0104;
 inline constexpr uint32_t kSysKeyUp = 0x0105;
 inline constexpr uint32_t kCommand = 0x0111;
 inline constexpr uint32_t kSysCommand = 0x0112;
+inline constexpr uint32_t kHScroll = 0x0114;
+inline constexpr uint32_t kVScroll = 0x0115;
 inline constexpr uint32_t kRButtonUp = 0x0205;
 inline constexpr uint32_t kPowerBroadcast = 0x0218;
 inline constexpr uint32_t kDeviceChange = 0x0219;

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <string_view>
+#include <vector>
+
+#include "framework/Rect.h"
 
 namespace tx80 {
 
@@ -24,6 +27,11 @@ class WindowHost {
   virtual void SetBigIcon() = 0;
   // Posts a message to this window's queue; safe from any thread.
   virtual void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) = 0;
+  // Gives the frameless window its outline: the union of the rectangles, in
+  // window pixels. Only that part shows and takes the mouse; the window is
+  // redrawn. Called once with the whole shape (built by the program from a mask
+  // picture), never pixel by pixel.
+  virtual void SetShape(const std::vector<fw::Rect>& rectangles) = 0;
 };
 
 }  // namespace tx80

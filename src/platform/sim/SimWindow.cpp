@@ -86,6 +86,16 @@ bool SimWindowHost::HasBigIcon() const {
   return bigIcon_;
 }
 
+void SimWindowHost::SetShape(const std::vector<fw::Rect>& rectangles) {
+  std::lock_guard lock(mutex_);
+  shape_ = rectangles;
+}
+
+std::vector<fw::Rect> SimWindowHost::Shape() const {
+  std::lock_guard lock(mutex_);
+  return shape_;
+}
+
 SimWindowHost& SimWindowSystem::Open(fw::Dialog& dialog) {
   windows_.push_back(std::make_unique<SimWindowHost>(desktop_, dialog));
   SimWindowHost& window = *windows_.back();

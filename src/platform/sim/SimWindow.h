@@ -29,6 +29,7 @@ class SimWindowHost : public WindowHost {
   bool AppendToSystemMenu(uint32_t id, std::u16string_view text) override;
   void SetBigIcon() override;
   void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+  void SetShape(const std::vector<fw::Rect>& rectangles) override;
 
   // As the modal loop: PreTranslateMessage first, then the dialog's handlers.
   // Returns false when PreTranslateMessage swallowed the message.
@@ -46,6 +47,8 @@ class SimWindowHost : public WindowHost {
   };
   std::vector<MenuItem> SystemMenu() const;
   bool HasBigIcon() const;
+  // The outline last given with SetShape (empty: none).
+  std::vector<fw::Rect> Shape() const;
 
  private:
   SimDesktop& desktop_;
@@ -55,6 +58,7 @@ class SimWindowHost : public WindowHost {
   ShowMode lastShow_ = ShowMode::Show;
   std::vector<MenuItem> systemMenu_;
   bool bigIcon_ = false;
+  std::vector<fw::Rect> shape_;
   std::deque<fw::Message> posted_;
   std::atomic<bool> destroyed_{false};
   std::atomic<int> invalidations_{0};

@@ -55,4 +55,29 @@ void Win32WindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
   PostMessageW(Handle(), id, wParam, lParam);
 }
 
+void Win32WindowHost::SetShape(const std::vector<fw::Rect>& rectangles) {
+  // ExtCreateRegion takes one block: the header, then the rectangles.
+  std::vector<RECT> block((sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT) + rectangles.size());
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(block.data());
+  auto* rects = reinterpret_cast<RECT*>(reinterpret_cast<char*>(block.data()) + sizeof(RGNDATAHEADER));
+  RECT bounds{0, 0, 0, 0};
+  for (size_t i = 0; i < rectangles.size(); ++i) {
+    const fw::Rect& r = rectangles[i];
+    rects[i] = RECT{r.left, r.top, r.right, r.bottom};
+    if (i == 0) bounds = rects[i];
+    else UnionRect(&bounds, &bounds, &rects[i]);
+  }
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(rectangles.size());
+  header->nRgnSize = static_cast<DWORD>(rectangles.size() * sizeof(RECT));
+  header->rcBound = bounds;
+  const DWORD size = static_cast<DWORD>(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
+  HRGN region = ExtCreateRegion(nullptr, size, reinterpret_cast<const RGNDATA*>(block.data()));
+  if (!region) return;
+  // On success the system owns the region; window coordinates equal client
+  // coordinates here, since the window has no frame.
+  if (!SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
+}
+
 }  // namespace tx80

@@ -26,6 +26,7 @@ class Win32WindowHost final : public WindowHost {
   bool AppendToSystemMenu(uint32_t id, std::u16string_view text) override;
   void SetBigIcon() override;
   void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+  void SetShape(const std::vector<fw::Rect>& rectangles) override;
 
  private:
   std::atomic<HWND> window_{nullptr};

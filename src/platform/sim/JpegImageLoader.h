@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/ImageLoader.h"
+
+namespace tx80 {
+
+// Decodes JPG files with libjpeg-turbo, so the simulated program reads the same
+// skin pictures the real one does.
+class JpegImageLoader : public ImageLoader {
+ public:
+  std::optional<fw::Image> Load(const std::filesystem::path& path) override;
+};
+
+}  // namespace tx80

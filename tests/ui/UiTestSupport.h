@@ -1,0 +1,68 @@
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/Dialogs.h"
+#include "platform/ImageLoader.h"
+#include "platform/WindowHost.h"
+
+namespace tx80::test {
+
+// Message boxes shown, in order.
+struct RecordingDialogs : Dialogs {
+  void MessageBox(WindowHost*, std::u16string_view text, std::u16string_view) override {
+    shown.emplace_back(text);
+  }
+  std::optional<std::filesystem::path> OpenFile(WindowHost*, const FileDialogOptions&) override {
+    ADD_FAILURE() << "no file dialog is expected here";
+    return std::nullopt;
+  }
+  std::optional<std::filesystem::path> SaveFile(WindowHost*, const FileDialogOptions&) override {
+    ADD_FAILURE() << "no file dialog is expected here";
+    return std::nullopt;
+  }
+  std::vector<std::u16string> shown;
+};
+
+// Pictures by file name; any other path is missing.
+struct FakeImageLoader : ImageLoader {
+  std::optional<fw::Image> Load(const std::filesystem::path& path) override {
+    const auto found = pictures.find(path.filename().string());
+    if (found == pictures.end()) return std::nullopt;
+    return found->second;
+  }
+  std::map<std::string, fw::Image> pictures;
+};
+
+// A window that only remembers its outline.
+struct ShapeRecordingWindow : WindowHost {
+  void SetCaption(std::u16string_view) override {}
+  void Invalidate(bool) override {}
+  void Show(ShowMode) override {}
+  void Destroy() override {}
+  bool AppendToSystemMenu(uint32_t, std::u16string_view) override { return false; }
+  void SetBigIcon() override {}
+  void Post(uint32_t, uintptr_t, intptr_t) override {}
+  void SetShape(const std::vector<fw::Rect>& rectangles) override {
+    shape = rectangles;
+    ++shapeCalls;
+  }
+  std::vector<fw::Rect> shape;
+  int shapeCalls = 0;
+};
+
+// Writes an INI file the way the shipped skins are stored: UTF-16LE with a
+// byte-order mark.
+inline void WriteUtf16Ini(const std::filesystem::path& file, std::u16string_view text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.put(static_cast<char>(0xFF)).put(static_cast<char>(0xFE));
+  for (char16_t c : text) out.put(static_cast<char>(c & 0xFF)).put(static_cast<char>(c >> 8));
+}
+
+}  // namespace tx80::test

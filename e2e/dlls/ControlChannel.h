@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/emulated/EmulatedMouse.h"
+
+namespace tx80::emu {
+
+// Listens on 127.0.0.1:`port` for the line commands of the emulated mouse
+// (press N, release N, reports, clear, state, quit); each command is answered
+// by its lines and then a line ".". Runs on its own threads until the process ends.
+void StartControlChannel(EmulatedMouse& mouse, int port);
+
+}  // namespace tx80::emu

@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/ImageLoader.h"
+
+namespace tx80 {
+
+// Decodes the skin's JPG pictures with GDI+, which the object starts for its
+// lifetime.
+class Win32ImageLoader final : public ImageLoader {
+ public:
+  Win32ImageLoader();
+  ~Win32ImageLoader() override;
+  Win32ImageLoader(const Win32ImageLoader&) = delete;
+  Win32ImageLoader& operator=(const Win32ImageLoader&) = delete;
+
+  std::optional<fw::Image> Load(const std::filesystem::path& path) override;
+
+ private:
+  ULONG_PTR token_ = 0;
+  bool started_ = false;
+};
+
+}  // namespace tx80

@@ -13,9 +13,10 @@ std::optional<int> Win32SystemMouse::PointerSpeed() {
 }
 
 void Win32SystemMouse::SetPointerSpeed(int speed) {
-  // The new speed travels in the pointer argument itself.
-  SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<intptr_t>(speed)),
-                        SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  // Windows takes the new speed from the pointer argument itself; Wine takes it
+  // from uiParam, which Windows ignores here: pass it in both.
+  SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                        reinterpret_cast<void*>(static_cast<intptr_t>(speed)), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 std::optional<unsigned> Win32SystemMouse::WheelScrollLines() {

@@ -1,0 +1,126 @@
+#include "functions/LedPreviewThread.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "device/DriverFlags.h"
+#include "platform/sim/SimClock.h"
+#include "profile/ProfileModel.h"
+
+namespace tx80 {
+namespace {
+
+constexpr uint8_t kColorPage = 2;
+
+class LedPreviewThreadTest : public ::testing::Test {
+ protected:
+  void SetUp() override { flags.CurrentPage = kColorPage; }
+
+  // The mouse runs `ledMode` (as after an apply) at DPI level `level`.
+  void Mouse(uint8_t ledMode, int32_t level) {
+    ProfileFields fields;
+    fields.LED_STATUS = ledMode;
+    fields.DPI_LEVEL = level;
+    profile.Load(fields);
+    profile.Activate();
+  }
+  // What the preview shows: (dark, colour index).
+  std::pair<bool, int> Shown() const { return {flags.LedPreviewDark.load(), flags.LedPreviewIndex.load()}; }
+
+  DriverFlags flags;
+  ProfileModel profile;
+  SimClock clock;
+  int repaints = 0;
+  LedPreviewThread preview{flags, profile, clock, [this] { ++repaints; }};
+};
+
+TEST_F(LedPreviewThreadTest, CycleModesAlternateDarkAndTheNextColour) {
+  for (const auto& [mode, phaseMs] : {std::pair{0, 1200}, std::pair{1, 800}}) {
+    Mouse(static_cast<uint8_t>(mode), 0);
+    flags.LedPreviewDark = false;
+    ASSERT_TRUE(preview.Begin());
+    EXPECT_EQ(Shown(), std::pair(false, 0));
+    const std::vector<std::pair<bool, int>> expected = {{true, 1}, {false, 1}, {true, 2}, {false, 2},
+                                                        {true, 3}, {false, 3}, {true, 0}, {false, 0}};
+    for (const auto& phase : expected) {
+      const int64_t start = clock.ElapsedMs();
+      ASSERT_TRUE(preview.Step());
+      EXPECT_EQ(Shown(), phase) << "mode " << mode;
+      EXPECT_EQ(clock.ElapsedMs() - start, phaseMs);
+    }
+  }
+}
+
+TEST_F(LedPreviewThreadTest, LevelChangeShowsTheNewColourLonger) {
+  Mouse(0, 1);
+  preview.Begin();
+  preview.Step();  // dark, next colour 2
+  Mouse(0, 3);
+  repaints = 0;
+  const int64_t start = clock.ElapsedMs();
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(false, 3));
+  EXPECT_EQ(clock.ElapsedMs() - start, 2000 + 1200);
+  EXPECT_EQ(repaints, 2);
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(true, 0));
+}
+
+TEST_F(LedPreviewThreadTest, SteadyAndOffModesFollowTheLevelEachPhase) {
+  Mouse(2, 1);
+  preview.Begin();
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(false, 1));
+  profile.SetDpiLevel(2);  // a DPI button on the mouse
+  const int64_t start = clock.ElapsedMs();
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(false, 2));
+  EXPECT_EQ(clock.ElapsedMs() - start, 1200);
+
+  Mouse(3, 0);
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(true, 0));
+}
+
+TEST_F(LedPreviewThreadTest, ModeChosenButNotAppliedDoesNotChangeThePreview) {
+  Mouse(2, 0);
+  preview.Begin();
+  profile.SetLedMode(3);
+  preview.Step();
+  EXPECT_EQ(Shown(), std::pair(false, 0));
+}
+
+TEST_F(LedPreviewThreadTest, LevelOutsideTheFourColoursIsKeptInRange) {
+  for (int32_t level : {-5, 4, 99}) {
+    Mouse(2, level);
+    preview.Begin();
+    EXPECT_GE(flags.LedPreviewIndex, 0);
+    EXPECT_LE(flags.LedPreviewIndex, 3);
+    preview.Step();
+    EXPECT_GE(flags.LedPreviewIndex, 0);
+    EXPECT_LE(flags.LedPreviewIndex, 3);
+  }
+}
+
+TEST_F(LedPreviewThreadTest, RunEndsWhenTheColorPageIsLeft) {
+  flags.CurrentPage = 0;
+  flags.LedPreviewRunning = true;
+  preview.Run();
+  EXPECT_FALSE(flags.LedPreviewRunning);
+  EXPECT_EQ(repaints, 0);
+
+  flags.CurrentPage = kColorPage;
+  flags.LedPreviewRunning = true;
+  Mouse(0, 0);
+  clock.OnAdvance([this](Clock::TimePoint now) {
+    if (now.time_since_epoch() >= std::chrono::milliseconds(3 * 1200)) flags.CurrentPage = 1;
+  });
+  preview.Run();
+  EXPECT_FALSE(flags.LedPreviewRunning);
+  EXPECT_EQ(repaints, 3);
+}
+
+}  // namespace
+}  // namespace tx80

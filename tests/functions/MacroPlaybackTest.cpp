@@ -1,0 +1,223 @@
+#include "functions/MacroPlayback.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "device/DriverFlags.h"
+#include "macro/Macro.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimInputInjector.h"
+
+namespace tx80 {
+namespace {
+
+using Kind = InjectedInput::Kind;
+
+struct Step {
+  uint8_t code;
+  uint8_t action;
+  uint16_t delay;
+};
+
+Macro MakeMacro(std::initializer_list<Step> steps, uint8_t repeatMode = 0, uint16_t repeatCount = 1) {
+  Macro macro;
+  macro.SetName(u"test");
+  macro.setRepeatMode(repeatMode);
+  macro.setRepeatCount(repeatCount);
+  int k = 0;
+  for (const Step& step : steps) {
+    macro.setEvent(k, step.code, step.action);
+    macro.setDelay(k, step.delay);
+    ++k;
+  }
+  macro.setEventCount(static_cast<uint8_t>(k));
+  return macro;
+}
+
+InjectedInput Key(uint8_t vk, uint8_t scan, uint32_t flags, int64_t timeMs) {
+  return {Kind::Key, vk, scan, flags, timeMs};
+}
+InjectedInput Mouse(uint32_t flags, int64_t timeMs) { return {Kind::MouseButton, 0, 0, flags, timeMs}; }
+
+constexpr uint8_t kA = 'A';
+constexpr uint8_t kScanA = 0x1E;
+constexpr uint8_t kCtrl = 0x11;
+constexpr uint8_t kScanCtrl = 0x1D;
+
+class MacroPlaybackTest : public ::testing::Test {
+ protected:
+  void Play(const Macro& macro, int32_t macroMode2 = 0) { PlayMacro(macro, macroMode2, flags, input, clock); }
+  // Requests a stop once the virtual time reaches `ms`, as the reader would.
+  void StopAt(int64_t ms) {
+    clock.OnAdvance([this, ms](Clock::TimePoint now) {
+      if (now.time_since_epoch() >= std::chrono::milliseconds(ms)) flags.MacroStop = true;
+    });
+  }
+
+  SimClock clock;
+  SimInputInjector input{clock};
+  DriverFlags flags;
+};
+
+TEST_F(MacroPlaybackTest, PlayCountFollowsRepeatModeAndMacroMode) {
+  const struct {
+    uint8_t repeatMode;
+    uint16_t repeatCount;
+    int32_t macroMode2;
+    std::size_t events;
+  } cases[] = {
+      {0, 1, 0, 2},
+      {0, 5, 0, 2},  // the count matters only in repeat mode
+      {1, 3, 0, 6},
+      {1, 0, 0, 0},  // a damaged count of 0 plays nothing
+  };
+  for (const auto& c : cases) {
+    input.Clear();
+    Play(MakeMacro({{kA, kActionDown, 10}, {kA, kActionUp, 20}}, c.repeatMode, c.repeatCount), c.macroMode2);
+    EXPECT_EQ(input.Events().size(), c.events) << int(c.repeatMode) << " " << c.repeatCount;
+  }
+}
+
+TEST_F(MacroPlaybackTest, RepeatsWithTheRecordedDelays) {
+  Play(MakeMacro({{kA, kActionDown, 10}, {kA, kActionUp, 20}}, 1, 3));
+  EXPECT_EQ(input.Events(), (std::vector<InjectedInput>{
+                                Key(kA, kScanA, 0, 0), Key(kA, kScanA, kKeyEventKeyUp, 10),
+                                Key(kA, kScanA, 0, 30), Key(kA, kScanA, kKeyEventKeyUp, 40),
+                                Key(kA, kScanA, 0, 60), Key(kA, kScanA, kKeyEventKeyUp, 70)}));
+  EXPECT_EQ(clock.ElapsedMs(), 90);
+}
+
+TEST_F(MacroPlaybackTest, EmptyMacroSendsNothing) {
+  Play(MakeMacro({}, 1, 100));
+  Play(MakeMacro({}), 1);
+  EXPECT_TRUE(input.Events().empty());
+}
+
+TEST_F(MacroPlaybackTest, HeldButtonRepeatsUntilTheReleaseStopsIt) {
+  StopAt(45);  // released during the delay of the third event
+  Play(MakeMacro({{kA, kActionDown, 10}, {kA, kActionUp, 10}}), 1);
+  // Down at 0, up at 10, down at 20, up at 30, down at 40; the stop is seen at
+  // 50, after that event's delay, and the key the macro holds is let go.
+  EXPECT_EQ(input.Events(), (std::vector<InjectedInput>{
+                                Key(kA, kScanA, 0, 0), Key(kA, kScanA, kKeyEventKeyUp, 10),
+                                Key(kA, kScanA, 0, 20), Key(kA, kScanA, kKeyEventKeyUp, 30),
+                                Key(kA, kScanA, 0, 40), Key(kA, kScanA, kKeyEventKeyUp, 50)}));
+}
+
+TEST_F(MacroPlaybackTest, ShortClickStillPlaysTheFirstEventAndItsDelay) {
+  flags.MacroStop = true;  // released before the executor got to the macro
+  Play(MakeMacro({{kA, kActionDown, 15}, {kA, kActionUp, 15}}), 1);
+  EXPECT_EQ(input.Events(), (std::vector<InjectedInput>{Key(kA, kScanA, 0, 0),
+                                                        Key(kA, kScanA, kKeyEventKeyUp, 15)}));
+}
+
+TEST_F(MacroPlaybackTest, StopDuringADelayEndsAfterThatDelay) {
+  StopAt(25);  // during event 1's delay (20..50)
+  Play(MakeMacro({{'B', kActionUp, 20}, {'C', kActionUp, 30}, {'D', kActionUp, 5}}, 1, 10));
+  const auto events = input.Events();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[1].virtualKey, 'C');
+  EXPECT_EQ(clock.ElapsedMs(), 50);
+}
+
+TEST_F(MacroPlaybackTest, StopReleasesWhatTheMacroStillHolds) {
+  StopAt(1);  // seen after the Left arrow's delay; A up is never played
+  Play(MakeMacro({{kCtrl, kActionDown, 0},
+                  {'B', kActionDown, 0},
+                  {'B', kActionUp, 0},  // released by the macro itself: not again
+                  {kA, kActionDown, 0},
+                  {kMouseLeftCode, kActionDown, 0},
+                  {250, kActionDown, 0},   // middle button
+                  {0x25, kActionDown, 1},  // Left arrow, extended
+                  {kA, kActionUp, 0}}));
+  const auto events = input.Events();
+  ASSERT_EQ(events.size(), 12u);
+  EXPECT_EQ(events[6], Key(0x25, 0x4B, kKeyEventExtendedKey, 0));
+  // Let go in reverse press order, each as its own release would be sent.
+  EXPECT_EQ(std::vector<InjectedInput>(events.begin() + 7, events.end()),
+            (std::vector<InjectedInput>{Key(0x25, 0x4B, kKeyEventExtendedKey | kKeyEventKeyUp, 1),
+                                        Mouse(kMouseMiddleUp, 1), Mouse(kMouseLeftUp, 1),
+                                        Key(kA, kScanA, kKeyEventKeyUp, 1),
+                                        Key(kCtrl, kScanCtrl, kKeyEventKeyUp, 1)}));
+}
+
+TEST_F(MacroPlaybackTest, MacroThatEndsNormallyKeepsItsHeldKeys) {
+  // A recording stopped while a key was held ends with a down event; only a
+  // stop lets go of it.
+  Play(MakeMacro({{kA, kActionDown, 30}}));
+  EXPECT_EQ(input.Events(), (std::vector<InjectedInput>{Key(kA, kScanA, 0, 0)}));
+}
+
+TEST_F(MacroPlaybackTest, KeysCarryTheirScanCodeAndExtendedFlag) {
+  const struct {
+    uint8_t code;
+    uint8_t scan;
+    uint32_t flags;
+  } cases[] = {
+      {0x2C, 0x37, kKeyEventExtendedKey},  // Print Screen
+      {0x13, 0x45, 0},                     // Pause
+      {0x5B, 0x5B, kKeyEventExtendedKey},  // left Windows
+      {kA, kScanA, 0},
+      {kCtrl, kScanCtrl, 0},
+      {0x2E, 0x53, kKeyEventExtendedKey},  // Delete
+      {0xA5, 0, kKeyEventExtendedKey},     // right Alt: no scan code in this layout
+      {0x90, 0, kKeyEventExtendedKey},     // Num Lock
+  };
+  for (const auto& c : cases) {
+    input.Clear();
+    Play(MakeMacro({{c.code, kActionDown, 0}, {c.code, kActionUp, 0}}));
+    const auto events = input.Events();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0], Key(c.code, c.scan, c.flags, events[0].timeMs)) << int(c.code);
+    EXPECT_EQ(events[1], Key(c.code, c.scan, c.flags | kKeyEventKeyUp, events[1].timeMs)) << int(c.code);
+  }
+}
+
+TEST_F(MacroPlaybackTest, MouseButtonCodes) {
+  const struct {
+    uint8_t code;
+    uint32_t down, up;
+  } cases[] = {
+      {240, kMouseLeftDown, kMouseLeftUp},
+      {241, kMouseRightDown, kMouseRightUp},
+      {242, kMouseMiddleDown, kMouseMiddleUp},
+      {255, kMouseMiddleDown, kMouseMiddleUp},
+  };
+  for (const auto& c : cases) {
+    input.Clear();
+    Play(MakeMacro({{c.code, kActionDown, 0}, {c.code, kActionUp, 0}}));
+    EXPECT_EQ(input.Events(), (std::vector<InjectedInput>{Mouse(c.down, 0), Mouse(c.up, 0)})) << int(c.code);
+  }
+}
+
+TEST_F(MacroPlaybackTest, UnknownActionSendsNothingButWaits) {
+  Play(MakeMacro({{kA, 0, 40}, {kA, 7, 2}}));
+  EXPECT_TRUE(input.Events().empty());
+  EXPECT_EQ(clock.ElapsedMs(), 42);
+}
+
+// Injection that takes time: each event costs 3 ms of the clock.
+class SlowInjector : public SimInputInjector {
+ public:
+  explicit SlowInjector(SimClock& clock) : SimInputInjector(clock), clock_(clock) {}
+  void KeyEvent(uint8_t vk, uint8_t scan, uint32_t flags) override {
+    SimInputInjector::KeyEvent(vk, scan, flags);
+    clock_.Sleep(3);
+  }
+
+ private:
+  SimClock& clock_;
+};
+
+TEST_F(MacroPlaybackTest, TimeSpentInjectingDoesNotAddUp) {
+  SlowInjector slow(clock);
+  PlayMacro(MakeMacro({{kA, kActionDown, 20}, {kA, kActionUp, 20}}, 1, 50), 0, flags, slow, clock);
+  const auto events = slow.Events();
+  ASSERT_EQ(events.size(), 100u);
+  for (std::size_t k = 0; k < events.size(); ++k) EXPECT_EQ(events[k].timeMs, 20 * static_cast<int64_t>(k));
+  EXPECT_EQ(clock.ElapsedMs(), 2000);
+}
+
+}  // namespace
+}  // namespace tx80

@@ -1,10 +1,16 @@
 #include "app/AppContext.h"
 
+#include "platform/WindowHost.h"
+
 namespace tx80 {
 
 AppContext::AppContext(Platform& platform_, std::filesystem::path programDirectory)
     : platform(platform_) {
   paths.programDirectory = std::move(programDirectory);
+}
+
+void AppContext::RepaintMainWindow() {
+  if (WindowHost* window = mainWindow.load()) window->Invalidate(true);
 }
 
 }  // namespace tx80

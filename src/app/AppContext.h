@@ -1,6 +1,10 @@
 #pragma once
+#include <atomic>
 #include <filesystem>
+#include <mutex>
 
+#include "device/CommandReport.h"
+#include "device/DeviceLink.h"
 #include "device/DriverFlags.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
@@ -24,6 +28,22 @@ struct AppContext {
   AppPaths paths;
   ProfileModel profile;
   DriverFlags flags;
+  DeviceLink device;
+  CommandReport commands{platform.hid, device};
+
+  // Whole-profile operations that load, save and send (apply, the next-profile
+  // button) come from two threads; one at a time keeps the mouse, the model
+  // and config.ini in step.
+  std::mutex profileOperation;
+
+  // The main window once it exists. Background threads use it only to ask
+  // for a repaint.
+  std::atomic<WindowHost*> mainWindow{nullptr};
+  void RepaintMainWindow();
+
+  // The background loops end when this is set. The program itself never sets
+  // it (process exit ends them); tests do, to end the loops they started.
+  std::atomic<bool> stopping{false};
 };
 
 }  // namespace tx80

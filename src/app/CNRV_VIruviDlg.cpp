@@ -3,6 +3,9 @@
 #include "app/AppContext.h"
 #include "app/CAboutDlg.h"
 #include "app/Captions.h"
+#include "device/ApplyProfile.h"
+#include "device/ButtonReportReader.h"
+#include "functions/BlinkThread.h"
 #include "profile/SettingsFile.h"
 
 namespace tx80 {
@@ -10,6 +13,13 @@ namespace tx80 {
 namespace {
 constexpr int kRestoredPointerSpeed = 10;
 constexpr int kAltReleases = 7;
+constexpr int kSettleBeforeApplyMs = 5;
+
+std::u16string PlugInMessage(int languageFlag) {
+  constexpr std::u16string_view kModel = u"TX80_KARVO";
+  if (languageFlag) return u"Please plug-in【" + std::u16string(kModel) + u"】USB Mouse";
+  return u"请插入【" + std::u16string(kModel) + u"】USB鼠标";
+}
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context) : fw::Dialog(kTemplateId), context_(context) {}
@@ -23,6 +33,11 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   flags.ButtonPending = false;
   flags.MacroStop = false;
 
+  context_.mainWindow = &Host();
+  os.threads.Start([this] { ButtonReportReader(context_).Run(); }, ThreadPriority::Highest);
+  flags.BlinkThreadRunning = true;
+  os.threads.Start([this] { RunBlinkThread(context_); }, ThreadPriority::Normal);
+
   const std::u16string about = os.windows.LoadResourceString(kAboutString);
   if (!about.empty()) Host().AppendToSystemMenu(kAboutCommand, about);
   Host().SetBigIcon();
@@ -33,6 +48,17 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
+
+  if (!context_.device.Discover(os.hid, Host())) {
+    os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
+    // Without a mouse the program ends here: nothing is applied, so no system
+    // setting changes after the closing sequence and [Config6] keeps the
+    // profile the mouse last really received.
+    RunClosingSequence();
+    return true;
+  }
+  os.clock.Sleep(kSettleBeforeApplyMs);
+  ApplyProfile(context_);
   return true;
 }
 
@@ -52,6 +78,7 @@ void CNRV_VIruviDlg::RunClosingSequence() {
   // case it was pressed several times.
   for (int i = 0; i < kAltReleases; ++i) os.input.KeyEvent(fw::vk::kMenu, 0, kKeyEventKeyUp);
   os.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+  context_.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);
   Host().Destroy();
 }
@@ -71,6 +98,23 @@ bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
   }
 }
 
-void CNRV_VIruviDlg::OnPowerBroadcast() {}
+// After a resume the mouse may have lost its settings: send them again.
+void CNRV_VIruviDlg::OnPowerBroadcast() { ApplyProfile(context_); }
+
+bool CNRV_VIruviDlg::OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) {
+  if (!broadcast || broadcast->deviceType != fw::DeviceBroadcast::kDeviceInterface ||
+      !context_.device.Matches(broadcast->name))
+    return true;
+  if (event == fw::kDeviceArrival && !context_.device.Connected()) {
+    // The profile is not sent again on arrival.
+    context_.device.SetConnected(context_.device.Discover(context_.platform.hid, Host()));
+  } else if (event == fw::kDeviceRemoveComplete) {
+    // Unplugging ends the program without the closing sequence.
+    context_.device.SetConnected(false);
+    context_.platform.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+    Host().Destroy();
+  }
+  return true;
+}
 
 }  // namespace tx80

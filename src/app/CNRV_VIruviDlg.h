@@ -19,6 +19,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnClose() override;
   bool OnSysCommand(uint32_t command) override;
   void OnPowerBroadcast() override;
+  bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.

@@ -46,6 +46,8 @@ class HidBus {
   virtual std::optional<HidCaps> Capabilities(HidHandle handle) = 0;
   // Writes one feature report (its first byte is the report id).
   virtual bool SetFeature(HidHandle handle, std::span<const uint8_t> report) = 0;
+  // Closes a handle from Open (a failed open's handle is ignored).
+  virtual void Close(HidHandle handle) = 0;
   // Reads one input report into `buffer`, waiting until the device sends one.
   virtual bool Read(HidHandle handle, std::span<uint8_t> buffer) = 0;
   // Registers `window` for arrival and removal notices of HID interfaces.

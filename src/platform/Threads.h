@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string_view>
 
 namespace tx80 {
 
@@ -11,6 +12,9 @@ class Threads {
  public:
   virtual ~Threads() = default;
   virtual void Start(std::function<void()> body, ThreadPriority priority) = 0;
+  // Creates a named auto-reset event, not signalled (other processes may look
+  // for it by name); the handle stays open for the life of the process.
+  virtual void CreateNamedEvent(std::u16string_view name) = 0;
 };
 
 }  // namespace tx80

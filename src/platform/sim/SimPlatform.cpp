@@ -36,6 +36,16 @@ void SimThreads::Start(std::function<void()> body, ThreadPriority priority) {
   started_.push_back({std::move(body), priority});
 }
 
+void SimThreads::CreateNamedEvent(std::u16string_view name) {
+  std::lock_guard lock(mutex_);
+  events_.emplace_back(name);
+}
+
+std::vector<std::u16string> SimThreads::NamedEvents() const {
+  std::lock_guard lock(mutex_);
+  return events_;
+}
+
 std::vector<SimThreads::Kept> SimThreads::Started() const {
   std::lock_guard lock(mutex_);
   return started_;
@@ -67,6 +77,8 @@ SimPlatform::SimPlatform(SimDesktop& desktop_)
       input(clock),
       singleInstance(desktop_),
       windows(desktop_),
-      platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows} {}
+      keyboardHook(desktop_, clock),
+      platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows,
+               childControls, keyboardHook, popupMenus} {}
 
 }  // namespace tx80

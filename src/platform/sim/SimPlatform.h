@@ -1,14 +1,20 @@
 #pragma once
+#include <deque>
+#include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimControls.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
+#include "platform/sim/SimKeyboardHook.h"
+#include "platform/sim/SimPopupMenus.h"
 #include "platform/sim/SimWindow.h"
 
 namespace tx80 {
@@ -24,9 +30,24 @@ class SimDialogs : public Dialogs {
   void MessageBox(WindowHost* owner, std::u16string_view text, std::u16string_view caption) override;
   std::vector<Shown> Messages() const;
 
+  // File dialogs answer with the next of fileChoices (none left, or an empty
+  // entry: the user cancelled) and are recorded.
+  std::optional<std::filesystem::path> OpenFile(WindowHost* owner, const FileDialogOptions& options) override;
+  std::optional<std::filesystem::path> SaveFile(WindowHost* owner, const FileDialogOptions& options) override;
+  struct FileDialogShown {
+    bool save;
+    std::u16string filter;
+    std::filesystem::path initialDirectory;
+    std::u16string defaultExtension;
+  };
+  std::vector<FileDialogShown> FileDialogs() const;
+  std::deque<std::optional<std::filesystem::path>> fileChoices;
+
  private:
+  std::optional<std::filesystem::path> ChooseFile(bool save, const FileDialogOptions& options);
   mutable std::mutex mutex_;
   std::vector<Shown> shown_;
+  std::vector<FileDialogShown> fileDialogs_;
 };
 
 class SimSingleInstance : public SingleInstance {
@@ -50,11 +71,14 @@ class SimThreads : public Threads {
     ThreadPriority priority;
   };
   void Start(std::function<void()> body, ThreadPriority priority) override;
+  void CreateNamedEvent(std::u16string_view name) override;
   std::vector<Kept> Started() const;
+  std::vector<std::u16string> NamedEvents() const;
 
  private:
   mutable std::mutex mutex_;
   std::vector<Kept> started_;
+  std::vector<std::u16string> events_;
 };
 
 class SimTray : public Tray {
@@ -85,6 +109,9 @@ class SimPlatform {
   SimThreads threads;
   SimTray tray;
   SimWindowSystem windows;
+  SimChildControls childControls;
+  SimKeyboardHook keyboardHook;
+  SimPopupMenus popupMenus;
   Platform platform;
 };
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <thread>
 
 namespace tx80 {
@@ -14,6 +15,11 @@ void Win32Threads::Start(std::function<void()> body, ThreadPriority priority) {
     SetThreadPriority(GetCurrentThread(), level);
     body();
   }).detach();
+}
+
+void Win32Threads::CreateNamedEvent(std::u16string_view name) {
+  const std::wstring wide(name.begin(), name.end());
+  CreateEventW(nullptr, FALSE, FALSE, wide.c_str());  // kept open until the process ends
 }
 
 }  // namespace tx80

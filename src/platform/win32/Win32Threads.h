@@ -6,6 +6,7 @@ namespace tx80 {
 class Win32Threads final : public Threads {
  public:
   void Start(std::function<void()> body, ThreadPriority priority) override;
+  void CreateNamedEvent(std::u16string_view name) override;
 };
 
 }  // namespace tx80

@@ -1,0 +1,52 @@
+#include "device/ButtonReportReader.h"
+
+#include <algorithm>
+
+#include "app/AppContext.h"
+
+namespace tx80 {
+
+void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
+  DriverFlags& flags = context_.flags;
+  // A short read is never a button report: its state byte is missing.
+  if (report.size() < 2) return;
+  const uint8_t state = report[1];
+  if (!flags.DriverActive) {
+    // While waiting, only the release of a reported button (the start click)
+    // counts; presses are dropped, not performed later.
+    if (report[0] == kButtonReportId && state == 0) {
+      flags.DriverActive = true;
+      flags.BlinkRequested = false;
+      flags.StartKeyBlink = false;
+      context_.RepaintMainWindow();
+    }
+    return;
+  }
+  const bool holdMode = context_.profile.Fields().MACRO_MODE2 != 0;
+  if (state >= kFirstPressCode) {
+    if (!flags.ButtonPending) {
+      flags.PressedCode = state;
+      flags.ButtonPending = true;  // published after the code
+    } else if (!holdMode) {
+      flags.MacroStop = true;  // a second press stops the running macro
+    }
+  } else if (state == 0 && holdMode) {
+    flags.MacroStop = true;  // releasing the button ends a macro repeated while held
+  }
+}
+
+void ButtonReportReader::Step() {
+  const DeviceHandles handles = context_.device.Handles();
+  const std::size_t length = std::min<std::size_t>(handles.InputCaps.inputReportByteLength, buffer_.size());
+  if (handles.InputHandle != kInvalidHidHandle && handles.InputHandle != 0 &&
+      context_.platform.hid.Read(handles.InputHandle, std::span(buffer_.data(), length)))
+    HandleReport(std::span<const uint8_t>(buffer_.data(), length));
+  context_.platform.clock.Sleep(kPauseMs);
+}
+
+void ButtonReportReader::Run() {
+  context_.platform.threads.CreateNamedEvent(u"MacroSendEnd");
+  while (!context_.stopping) Step();
+}
+
+}  // namespace tx80

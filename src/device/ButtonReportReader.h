@@ -1,0 +1,33 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace tx80 {
+
+struct AppContext;
+
+// Reads the mouse's button reports and turns them into the driver's flags: a
+// pending press for the executor, a stop request for a playing macro, and the
+// start click that ends the wait after an apply.
+class ButtonReportReader {
+ public:
+  static constexpr uint8_t kButtonReportId = 6;
+  static constexpr uint8_t kFirstPressCode = 241;  // 240 + device button 1
+  static constexpr int kPauseMs = 2;
+
+  explicit ButtonReportReader(AppContext& context) : context_(context) {}
+
+  // One received report, handled as the thread handles it.
+  void HandleReport(std::span<const uint8_t> report);
+  // One turn of the thread: wait for a report, handle it, pause 2 ms.
+  void Step();
+  // The thread: turns until the program stops.
+  void Run();
+
+ private:
+  AppContext& context_;
+  std::array<uint8_t, 256> buffer_{};
+};
+
+}  // namespace tx80

@@ -1,0 +1,66 @@
+"""The X display as a user sees it: windows found by caption, keys, clicks and
+screenshots, through xdotool and ImageMagick."""
+
+import os
+import subprocess
+import time
+
+
+class Desktop:
+    def __init__(self, display):
+        self.env = dict(os.environ, DISPLAY=display)
+
+    def _run(self, *args, timeout=20, check=True):
+        return subprocess.run(list(args), env=self.env, timeout=timeout, capture_output=True,
+                              text=True, check=check)
+
+    def windows(self, caption):
+        """Visible windows whose caption is exactly `caption`."""
+        if any(c in caption for c in "\\.^$|?*+()[]{}"):
+            raise ValueError("caption with regular-expression characters: " + caption)
+        found = self._run("xdotool", "search", "--onlyvisible", "--name", "^" + caption + "$", check=False)
+        return [int(w) for w in found.stdout.split()]
+
+    def wait_for_window(self, caption, timeout=60, process=None):
+        """The first visible window with that caption; fails after `timeout`
+        seconds, or at once when `process` ends without showing one."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = self.windows(caption)
+            if found:
+                return found[0]
+            if process is not None and process.poll() is not None:
+                raise AssertionError(f"the program ended (code {process.returncode}) without a window "
+                                     f"captioned {caption!r}")
+            if time.monotonic() > deadline:
+                raise AssertionError(f"no window captioned {caption!r} within {timeout} s")
+            time.sleep(0.25)
+
+    def wait_until_gone(self, caption, timeout=20):
+        deadline = time.monotonic() + timeout
+        while self.windows(caption):
+            if time.monotonic() > deadline:
+                raise AssertionError(f"the window captioned {caption!r} is still there after {timeout} s")
+            time.sleep(0.25)
+
+    def focus(self, window):
+        self._run("xdotool", "windowfocus", "--sync", str(window))
+
+    def key(self, window, *keys):
+        """Types keys (xdotool names: alt+F4, Return, ...) into the window."""
+        self.focus(window)
+        self._run("xdotool", "key", "--clearmodifiers", *keys)
+
+    def click(self, window, x, y, button=1):
+        """Clicks at (x, y) of the window's client area."""
+        self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window on the screen."""
+        out = self._run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def screenshot(self, path):
+        self._run("import", "-window", "root", str(path), timeout=60)
+        return path

@@ -1,0 +1,110 @@
+"""One test's view of the program: its own program directory, the processes it
+started, and the checks a user would make."""
+
+import shutil
+import subprocess
+import time
+
+import ini
+from mouse import MouseControl, free_port
+
+EXE_NAME = "TX80.exe"
+
+
+def lay_out(directory, repo, exe):
+    """Fills a program directory the way the program is shipped."""
+    directory.mkdir(parents=True)
+    stage = repo / "scripts" / "stage.sh"
+    if stage.exists():
+        subprocess.run([str(stage), str(directory)], cwd=repo, timeout=120, check=True,
+                       stdout=subprocess.DEVNULL)
+    else:
+        data = repo / "data"
+        if data.is_dir():
+            shutil.copytree(data, directory, dirs_exist_ok=True)
+    if not (directory / EXE_NAME).exists():
+        shutil.copy2(exe, directory / EXE_NAME)
+
+
+class ProgramTest:
+    """Handed to every test function as `t`."""
+
+    def __init__(self, name, directory, prefix, desktop, artifacts, mouse_dlls):
+        self.name = name
+        self.dir = directory
+        self.prefix = prefix
+        self.desktop = desktop
+        self.artifacts = artifacts
+        self.mouse_dlls = mouse_dlls
+        self.processes = []
+        self._logs = []
+        self._mice = []
+
+    # Files of the program directory.
+    def remove(self, relative):
+        (self.dir / relative).unlink(missing_ok=True)
+
+    def set_ini(self, relative, section, key, value):
+        ini.set_value(self.dir / relative, section, key, value)
+
+    def read_ini(self, relative, section, key):
+        return ini.read_value(self.dir / relative, section, key)
+
+    # The program.
+    def launch(self, mouse=None, order=None):
+        """Starts TX80.exe. mouse: True needs the emulated mouse, False runs
+        without one, None uses it when it is built. order: the mouse's
+        interfaces as enumeration lists them, "input,command" (default) or
+        "command,input". With the mouse, `self.mouse(process)` drives it."""
+        has_mouse = self.mouse_dlls.is_dir() and any(self.mouse_dlls.glob("*.dll"))
+        if mouse and not has_mouse:
+            raise AssertionError(f"the emulated mouse is not built ({self.mouse_dlls})")
+        use_mouse = has_mouse if mouse is None else mouse
+        if use_mouse:
+            for dll in self.mouse_dlls.glob("*.dll"):
+                shutil.copy2(dll, self.dir / dll.name)
+        log = open(self.artifacts / f"{self.name}-{len(self.processes) + 1}.log", "wb")
+        self._logs.append(log)
+        extra_env = {}
+        if use_mouse:
+            self.mouse_port = free_port()
+            extra_env["TX80_EMU_PORT"] = str(self.mouse_port)
+            if order:
+                extra_env["TX80_EMU_ORDER"] = order
+        process = self.prefix.start(self.dir / EXE_NAME, log, emulated_mouse=use_mouse, extra_env=extra_env)
+        self.processes.append(process)
+        return process
+
+    def mouse(self, process=None):
+        """The control channel of the emulated mouse of the last launch."""
+        control = MouseControl(self.mouse_port, process=process)
+        self._mice.append(control)
+        return control
+
+    def wait_exit(self, process, timeout=30):
+        deadline = time.monotonic() + timeout
+        while process.poll() is None:
+            if time.monotonic() > deadline:
+                raise AssertionError(f"the program is still running after {timeout} s")
+            time.sleep(0.1)
+        return process.returncode
+
+    def wait_for_window(self, caption, timeout=60, process=None):
+        return self.desktop.wait_for_window(caption, timeout, process)
+
+    def screenshot(self, label):
+        return self.desktop.screenshot(self.artifacts / f"{self.name}-{label}.png")
+
+    def close(self):
+        """Ends whatever the test left running."""
+        for control in self._mice:
+            control.close()
+        self.prefix.kill()
+        for process in self.processes:
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        for log in self._logs:
+            log.close()

@@ -1,0 +1,60 @@
+"""The stage's Wine prefix and the Wine processes started in it."""
+
+import os
+import shutil
+import subprocess
+
+# Quiet Wine: no debug output (E2E_WINEDEBUG overrides, e.g. err+all), and no
+# offer to install Mono or Gecko.
+BASE_DLL_OVERRIDES = "mscoree,mshtml="
+# The emulated mouse's test-only DLLs beside the program replace the system's.
+MOUSE_DLL_OVERRIDES = "hid,setupapi=n,b"
+
+
+class WinePrefix:
+    def __init__(self, path, display):
+        self.path = path
+        self.display = display
+
+    def environment(self, emulated_mouse=False):
+        overrides = BASE_DLL_OVERRIDES
+        if emulated_mouse:
+            overrides += ";" + MOUSE_DLL_OVERRIDES
+        env = dict(os.environ)
+        env.update(WINEPREFIX=str(self.path), WINEDEBUG=os.environ.get("E2E_WINEDEBUG", "-all"),
+                   WINEDLLOVERRIDES=overrides, DISPLAY=self.display)
+        return env
+
+    def create(self, timeout=300):
+        """A fresh prefix: made once per stage, then shared by every test."""
+        shutil.rmtree(self.path, ignore_errors=True)
+        self.path.parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["wineboot", "-i"], env=self.environment(), timeout=timeout,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        self.wait_idle(timeout)
+
+    def drive_c(self):
+        return self.path / "drive_c"
+
+    def start(self, program, log, emulated_mouse=False, extra_env=None):
+        """Starts a Windows program; its console output goes to `log`."""
+        env = dict(self.environment(emulated_mouse), **(extra_env or {}))
+        return subprocess.Popen(["wine", str(program)], env=env,
+                                cwd=str(self.path), stdin=subprocess.DEVNULL, stdout=log,
+                                stderr=subprocess.STDOUT)
+
+    def run(self, args, timeout=60):
+        """Runs a Wine tool (reg, ...) to its end and returns its output."""
+        done = subprocess.run(["wine", *args], env=self.environment(), timeout=timeout,
+                              stdin=subprocess.DEVNULL, capture_output=True, check=True)
+        return done.stdout.decode(errors="replace")
+
+    def wait_idle(self, timeout=120):
+        """Waits until every Wine process of the prefix has ended."""
+        subprocess.run(["wineserver", "-w"], env=self.environment(), timeout=timeout, check=False)
+
+    def kill(self, timeout=60):
+        """Ends every Wine process of the prefix (between tests and at the end)."""
+        subprocess.run(["wineserver", "-k"], env=self.environment(), timeout=timeout,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        self.wait_idle(timeout)

@@ -33,6 +33,11 @@ class WinePrefix:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         self.wait_idle(timeout)
 
+    def ensure(self, timeout=300):
+        """The prefix as it is, made first when it does not exist yet."""
+        if not (self.path / "system.reg").exists():
+            self.create(timeout)
+
     def drive_c(self):
         return self.path / "drive_c"
 

@@ -6,3 +6,6 @@
 #define IDS_ABOUTBOX 101
 #define IDD_NRV_VIRUVI_DIALOG 102
 #define IDR_MAINFRAME 159
+// The event list's right-button menu, English and Chinese interface.
+#define IDR_EVENT_MENU_EN 154
+#define IDR_EVENT_MENU_CN 161

@@ -1,17 +1,34 @@
 #pragma once
+#include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace tx80 {
 
 class WindowHost;
 
-// Message boxes. Only an OK button is ever offered; the result is not used.
+// What a file dialog offers. The filter is written the framework's way,
+// description and pattern pairs ended by "||": "All Files(*.dat)|*.dat||".
+struct FileDialogOptions {
+  std::u16string_view filter;
+  std::filesystem::path initialDirectory;
+  std::u16string_view defaultExtension;  // added to a typed name without one; empty: none
+};
+
+// Message boxes and file dialogs. Only an OK button is ever offered on a
+// message box; its result is not used.
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // Modal message box owned by `owner` (may be null) with the given caption
   // (empty: no caption text) and an OK button.
   virtual void MessageBox(WindowHost* owner, std::u16string_view text, std::u16string_view caption) = 0;
+  // Modal file-open dialog owned by `owner`, read-only box hidden; the chosen
+  // path, or nothing when the user cancelled.
+  virtual std::optional<std::filesystem::path> OpenFile(WindowHost* owner, const FileDialogOptions& options) = 0;
+  // Modal file-save dialog, likewise; it asks before an existing file is
+  // overwritten.
+  virtual std::optional<std::filesystem::path> SaveFile(WindowHost* owner, const FileDialogOptions& options) = 0;
 };
 
 }  // namespace tx80

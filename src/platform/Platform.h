@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/ChildControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/HidBus.h"
 #include "platform/InputInjector.h"
+#include "platform/KeyboardHook.h"
+#include "platform/PopupMenus.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemMouse.h"
 #include "platform/Threads.h"
@@ -24,6 +27,9 @@ struct Platform {
   Threads& threads;
   Tray& tray;
   WindowSystem& windows;
+  ChildControls& childControls;
+  KeyboardHook& keyboardHook;
+  PopupMenus& popupMenus;
 };
 
 }  // namespace tx80

@@ -8,10 +8,13 @@
 #include "app/AppContext.h"
 #include "app/CNRV_VIruviApp.h"
 #include "platform/Platform.h"
+#include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32HidBus.h"
 #include "platform/win32/Win32InputInjector.h"
+#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win32/Win32PopupMenus.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/Win32SystemMouse.h"
 #include "platform/win32/Win32Threads.h"
@@ -51,6 +54,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tx80::Win32Threads threads;
   tx80::Win32Tray tray;
   tx80::Win32WindowSystem windows;
+  tx80::Win32ChildControls childControls;
+  tx80::Win32KeyboardHook keyboardHook;
+  tx80::Win32PopupMenus popupMenus;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -61,6 +67,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       .threads = threads,
       .tray = tray,
       .windows = windows,
+      .childControls = childControls,
+      .keyboardHook = keyboardHook,
+      .popupMenus = popupMenus,
   };
 
   tx80::AppContext context(platform, ProgramDirectory());

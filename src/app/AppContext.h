@@ -6,6 +6,7 @@
 #include "device/CommandReport.h"
 #include "device/DeviceLink.h"
 #include "device/DriverFlags.h"
+#include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
 
@@ -28,13 +29,14 @@ struct AppContext {
   AppPaths paths;
   ProfileModel profile;
   DriverFlags flags;
+  MacroStore macros;
   DeviceLink device;
   CommandReport commands{platform.hid, device};
 
   // Whole-profile operations that load, save and send (apply, the next-profile
   // button) come from two threads; one at a time keeps the mouse, the model
   // and config.ini in step.
-  std::mutex profileOperation;
+  std::recursive_mutex profileOperation;
 
   // The main window once it exists. Background threads use it only to ask
   // for a repaint.

@@ -6,6 +6,8 @@
 #include "device/ApplyProfile.h"
 #include "device/ButtonReportReader.h"
 #include "functions/BlinkThread.h"
+#include "functions/FunctionExecutor.h"
+#include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
 
 namespace tx80 {
@@ -35,6 +37,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
 
   context_.mainWindow = &Host();
   os.threads.Start([this] { ButtonReportReader(context_).Run(); }, ThreadPriority::Highest);
+  os.threads.Start([this] { FunctionExecutor(context_).Run(); }, ThreadPriority::Highest);
   flags.BlinkThreadRunning = true;
   os.threads.Start([this] { RunBlinkThread(context_); }, ThreadPriority::Normal);
 
@@ -48,6 +51,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
+
+  paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
+  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
 
   if (!context_.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");

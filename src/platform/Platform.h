@@ -7,6 +7,7 @@
 #include "platform/InputInjector.h"
 #include "platform/KeyboardHook.h"
 #include "platform/PopupMenus.h"
+#include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemMouse.h"
 #include "platform/Threads.h"
@@ -30,6 +31,7 @@ struct Platform {
   ChildControls& childControls;
   KeyboardHook& keyboardHook;
   PopupMenus& popupMenus;
+  Shell& shell;
 };
 
 }  // namespace tx80

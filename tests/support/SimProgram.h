@@ -8,7 +8,9 @@ namespace tx80::test {
 
 // One program on the simulated backend, with its own program directory.
 struct SimProgram {
-  explicit SimProgram(SimDesktop& desktop) : os(desktop), context(os.platform, dir.path()) {}
+  explicit SimProgram(SimDesktop& desktop) : os(desktop), context(os.platform, dir.path()) {
+    for (const char* name : {"Macro_EN.dat", "Macro_CN.dat"}) WriteFile(dir / name, "[Macros]\r\nmacroNum=0\r\n");
+  }
 
   // Runs the start sequence of a main window the test holds.
   SimWindowHost& Start() { return os.windows.Open(dialog); }

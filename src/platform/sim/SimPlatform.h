@@ -13,6 +13,7 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
+#include "platform/sim/SimShell.h"
 #include "platform/sim/SimKeyboardHook.h"
 #include "platform/sim/SimPopupMenus.h"
 #include "platform/sim/SimWindow.h"
@@ -112,6 +113,7 @@ class SimPlatform {
   SimChildControls childControls;
   SimKeyboardHook keyboardHook;
   SimPopupMenus popupMenus;
+  SimShell shell;
   Platform platform;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/win32/Win32InputInjector.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "platform/win32/Win32PopupMenus.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/Win32SystemMouse.h"
 #include "platform/win32/Win32Threads.h"
@@ -57,6 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tx80::Win32ChildControls childControls;
   tx80::Win32KeyboardHook keyboardHook;
   tx80::Win32PopupMenus popupMenus;
+  tx80::Win32Shell shell;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -70,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       .childControls = childControls,
       .keyboardHook = keyboardHook,
       .popupMenus = popupMenus,
+      .shell = shell,
   };
 
   tx80::AppContext context(platform, ProgramDirectory());

@@ -1,0 +1,171 @@
+#include "functions/FunctionExecutor.h"
+
+#include <algorithm>
+
+#include "app/AppContext.h"
+#include "device/ApplyProfile.h"
+#include "functions/FunctionCatalog.h"
+#include "functions/MacroPlayback.h"
+#include "profile/SettingsFile.h"
+
+namespace tx80 {
+
+namespace {
+
+constexpr int kLevels = 4;
+constexpr uint8_t kLedOff = 3;
+constexpr int kShortcutHoldMs = 20;
+constexpr int32_t kProfiles = 5;
+
+constexpr uint8_t kVkControl = 0x11;
+constexpr uint8_t kVkAlt = 0x12;
+constexpr uint8_t kVkF4 = 0x73;
+constexpr uint8_t kVkVolumeMute = 0xAD;
+constexpr char16_t kComputerFolder[] = u"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+
+// The level a DPI function moves to from `current`; `current` when no enabled
+// level lies that way. At most the four levels are looked at, so a profile
+// without an enabled level (a hand-edited file) cannot loop.
+int NextDpiLevel(int role, int current, const std::array<uint8_t, 4>& enabled) {
+  if (role == -1) {
+    for (int level = current - 1; level >= 0; --level)
+      if (enabled[level] == 1) return level;
+  } else if (role == 1) {
+    for (int level = current + 1; level < kLevels; ++level)
+      if (enabled[level] == 1) return level;
+  } else {
+    for (int step = 1; step <= kLevels; ++step) {
+      const int level = (current + step) % kLevels;
+      if (enabled[level] == 1) return level;
+    }
+  }
+  return current;
+}
+
+}  // namespace
+
+void FunctionExecutor::PerformPendingPress() {
+  DriverFlags& flags = context_.flags;
+  if (!flags.ButtonPending) return;
+  const uint8_t pressed = flags.PressedCode;
+  for (int slot = 1; slot <= 7; ++slot) {
+    if (pressed != 240 + DeviceButtonTable[slot - 1]) continue;
+    // The role is what the last apply told the mouse; the function is what the
+    // slot holds now.
+    const int role = flags.DpiRole[slot - 1];
+    const int32_t code = context_.profile.Fields().K[slot - 1];
+    if (role != 0) {
+      ChangeDpiLevel(role);
+    } else if (code - kFirstMacroCode >= 0 && code - kFirstMacroCode < context_.macros.macroCount()) {
+      if (auto macro = context_.macros.Copy(code - kFirstMacroCode))
+        PlayMacro(*macro, context_.profile.Fields().MACRO_MODE2, flags, context_.platform.input, context_.platform.clock);
+    } else {
+      Perform(code);
+    }
+  }
+  flags.ButtonPending = false;
+  flags.MacroStop = false;
+}
+
+void FunctionExecutor::Step() {
+  PerformPendingPress();
+  context_.platform.clock.Sleep(kPollMs);
+}
+
+void FunctionExecutor::Run() {
+  while (!context_.stopping) Step();
+}
+
+void FunctionExecutor::ChangeDpiLevel(int role) {
+  const ProfileState state = context_.profile.Snapshot();
+  const int current = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
+  const int level = NextDpiLevel(role, current, state.fields.DPI_SET_EN);
+  context_.profile.SetDpiLevel(level);
+  const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
+  context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
+  context_.RepaintMainWindow();
+  // Saved even when the level did not change, like the command.
+  SaveDpiLevel(level, context_.paths.configPath, state.CurConfig);
+}
+
+void FunctionExecutor::ToggleLed() {
+  const ProfileState state = context_.profile.Snapshot();
+  uint8_t toggle = context_.flags.LedToggleState;
+  toggle = toggle != kLedOff ? kLedOff : state.ActiveLedMode;
+  context_.flags.LedToggleState = toggle;
+  const int level = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
+  context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
+  context_.RepaintMainWindow();
+}
+
+void FunctionExecutor::CtrlShortcut(uint8_t key) {
+  InputInjector& input = context_.platform.input;
+  const uint8_t scan = input.ScanCode(key);
+  input.KeyEvent(kVkControl, 0, 0);
+  input.KeyEvent(key, scan, 0);
+  context_.platform.clock.Sleep(kShortcutHoldMs);
+  input.KeyEvent(key, scan, kKeyEventKeyUp);
+  input.KeyEvent(kVkControl, 0, kKeyEventKeyUp);
+}
+
+void FunctionExecutor::NextProfile() {
+  std::lock_guard operation(context_.profileOperation);
+  const int32_t current = context_.profile.CurConfig();
+  const int32_t next = current >= kProfiles ? 1 : current + 1;
+  context_.profile.SetCurConfig(next);
+  LoadProfile(context_.profile, context_.paths.configPath, next, false);
+  ApplyProfile(context_);
+  context_.RepaintMainWindow();
+}
+
+void FunctionExecutor::Perform(int32_t code) {
+  InputInjector& input = context_.platform.input;
+  Shell& shell = context_.platform.shell;
+  switch (code) {
+    case 19:
+      ToggleLed();
+      break;
+    case 26:
+      input.KeyEvent(kVkVolumeMute, 0, 0);  // key-down only
+      break;
+    case 31:
+      CtrlShortcut('C');
+      break;
+    case 32:
+      CtrlShortcut('V');
+      break;
+    case 33:
+      CtrlShortcut('A');
+      break;
+    case 34:
+      CtrlShortcut('Z');
+      break;
+    case 35: {
+      const uint8_t scan = input.ScanCode(kVkF4);
+      input.KeyEvent(kVkAlt, 0, 0);
+      input.KeyEvent(kVkF4, scan, 0);
+      input.KeyEvent(kVkF4, scan, kKeyEventKeyUp);
+      input.KeyEvent(kVkAlt, 0, kKeyEventKeyUp);
+      break;
+    }
+    case 36:
+      shell.Open(kComputerFolder);
+      break;
+    case 37:
+      shell.LockWorkstation();
+      break;
+    case 38:
+      shell.Run("calc.exe");
+      break;
+    case 39:
+      shell.Run("cmd.exe");
+      break;
+    case 40:
+      NextProfile();
+      break;
+    default:
+      break;  // the mouse's own functions and codes that name none
+  }
+}
+
+}  // namespace tx80

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+
+namespace tx80 {
+
+struct AppContext;
+
+// Performs in software the function of a programmable button whose press the
+// mouse reported: DPI and LED changes sent back to the mouse, key shortcuts,
+// launches, the next profile, and macros.
+class FunctionExecutor {
+ public:
+  static constexpr int kPollMs = 2;
+
+  explicit FunctionExecutor(AppContext& context) : context_(context) {}
+
+  // One pass for the pending press, if there is one: every slot of the pressed
+  // button performs its function; then the mailbox is emptied and a stop
+  // request still pending is dropped.
+  void PerformPendingPress();
+  // One turn of the thread: a pass, then the 2 ms poll pause.
+  void Step();
+  // The thread: turns until the program stops.
+  void Run();
+
+ private:
+  void ChangeDpiLevel(int role);
+  void ToggleLed();
+  void Perform(int32_t code);
+  void CtrlShortcut(uint8_t key);
+  void NextProfile();
+
+  AppContext& context_;
+};
+
+}  // namespace tx80

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/Shell.h"
+
+namespace tx80 {
+
+class Win32Shell final : public Shell {
+ public:
+  void Open(std::u16string_view target) override;
+  void Run(std::string_view commandLine) override;
+  void LockWorkstation() override;
+};
+
+}  // namespace tx80

@@ -1,0 +1,167 @@
+#include "functions/FunctionExecutor.h"
+
+#include <gtest/gtest.h>
+
+#include "device/ApplyProfile.h"
+#include "device/ButtonReportReader.h"
+#include "framework/Decimal.h"
+#include "framework/PrivateProfile.h"
+#include "support/MouseProgram.h"
+#include "support/Reports.h"
+
+namespace tx80 {
+namespace {
+
+using test::HexPrefixes;
+using test::MouseProgram;
+using test::WriteFile;
+
+class FunctionExecutorTest : public ::testing::Test {
+ protected:
+  // Applies a profile whose slot 4 (device button 5) holds `code`, with the
+  // driver active, and forgets what the apply sent.
+  void Assign(int32_t code, std::array<uint8_t, 4> enabled = {1, 1, 1, 1}, int32_t level = 0) {
+    ProfileFields fields;
+    fields.K = {1, 2, 3, code, 4, 11, 12};
+    fields.DPI_SET = {1, 2, 3, 4};
+    fields.DPI_SET_EN = enabled;
+    fields.DPI_LEVEL = level;
+    fields.LED_STATUS = 1;
+    program.context.profile.Load(fields);
+    ApplyProfile(program.context);
+    flags.DriverActive = true;
+    program.mouse->ClearReports();
+    program.os.input.Clear();
+  }
+  void PressSlot4() {
+    flags.PressedCode = 0xF5;
+    flags.ButtonPending = true;
+    executor.PerformPendingPress();
+  }
+  int32_t SavedLevel() {
+    return ParseDecimal(ReadProfileString(program.dir / "config.ini", u"Config1", u"DPI_LEVEL", 5));
+  }
+
+  SimDesktop desktop;
+  MouseProgram program{desktop};
+  DriverFlags& flags = program.context.flags;
+  FunctionExecutor executor{program.context};
+
+  void SetUp() override {
+    WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n");
+    program.Start();
+  }
+};
+
+TEST_F(FunctionExecutorTest, DpiFunctionsMoveBetweenEnabledLevels) {
+  const struct {
+    int32_t code;
+    std::array<uint8_t, 4> enabled;
+    int32_t start;
+    std::vector<int32_t> levels;  // after each press
+  } cases[] = {
+      {18, {1, 1, 1, 1}, 0, {0, 0}},     // down at level 0 stays
+      {6, {1, 1, 0, 1}, 3, {0, 1, 3}},   // cycle wraps and skips the disabled level
+      {17, {1, 1, 0, 1}, 1, {3, 3}},     // up skips the disabled level, no wrap
+      {6, {0, 0, 0, 0}, 2, {2}},         // no enabled level: stays, never loops
+  };
+  for (const auto& c : cases) {
+    Assign(c.code, c.enabled, c.start);
+    for (int32_t expected : c.levels) {
+      program.mouse->ClearReports();
+      PressSlot4();
+      EXPECT_EQ(program.context.profile.Fields().DPI_LEVEL, expected) << c.code;
+      EXPECT_EQ(SavedLevel(), expected) << c.code;
+      ASSERT_EQ(program.mouse->Reports().size(), 1u);  // sent even when the level did not change
+      EXPECT_EQ(program.mouse->GetState().dpiLevel, expected);
+    }
+    EXPECT_FALSE(flags.ButtonPending);
+  }
+}
+
+TEST_F(FunctionExecutorTest, LedToggleAndADpiChangeWhileOff) {
+  Assign(19);
+  PressSlot4();
+  EXPECT_EQ(program.mouse->GetState().led, 3);
+  flags.DpiRole[3] = 1;  // as if the last apply had given slot 4 DPI up
+  PressSlot4();
+  EXPECT_EQ(program.mouse->GetState().led, 3);
+  flags.DpiRole[3] = 0;
+  PressSlot4();
+  EXPECT_EQ(program.mouse->GetState().led, 1);
+  EXPECT_EQ(HexPrefixes(program.mouse->Reports()), (std::vector<std::string>{"07 09 00 93", "07 09 01 A3", "07 09 01 A1"}));
+}
+
+TEST_F(FunctionExecutorTest, ShortcutsAndLaunches) {
+  Assign(32);
+  PressSlot4();
+  const auto events = program.os.input.Events();
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_EQ(events[0].virtualKey, 0x11);
+  EXPECT_EQ(events[1].virtualKey, 'V');
+  EXPECT_EQ(events[2].virtualKey, 'V');
+  EXPECT_EQ(events[2].flags, kKeyEventKeyUp);
+  EXPECT_EQ(events[2].timeMs - events[1].timeMs, 20);  // V held for 20 ms
+  EXPECT_EQ(events[3].flags, kKeyEventKeyUp);
+
+  Assign(26);
+  PressSlot4();
+  ASSERT_EQ(program.os.input.Events().size(), 1u);  // mute: key-down only
+  EXPECT_EQ(program.os.input.Events()[0].virtualKey, 0xAD);
+
+  for (int32_t code : {36, 37, 38, 39, 28, 41}) {
+    Assign(code);
+    PressSlot4();
+  }
+  EXPECT_EQ(program.os.shell.Calls(), (std::vector<std::u16string>{u"open ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}",
+                                                                    u"lock", u"run calc.exe", u"run cmd.exe"}));
+  EXPECT_TRUE(program.os.input.Events().empty());  // 28 and a missing macro do nothing
+}
+
+TEST_F(FunctionExecutorTest, NextProfileWrapsFromFiveToOneAndSendsIt) {
+  WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=5\n[Config5]\nK4=40\n[Config1]\nK1=1\nK4=40\nFIRE_TIME=300\n");
+  program.context.profile.SetCurConfig(5);
+  Assign(40);
+  PressSlot4();
+  EXPECT_EQ(program.context.profile.CurConfig(), 1);
+  EXPECT_EQ(program.context.profile.Fields().FIRE_TIME, 300);
+  EXPECT_EQ(program.mouse->GetState().fire, 37);
+  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Init", u"CurConfig", 5), u"1");
+}
+
+TEST_F(FunctionExecutorTest, PlaysTheAssignedMacro) {
+  Macro macro;
+  macro.SetName(u"ab");
+  macro.setEventCount(2);
+  macro.setEvent(0, 'A', kActionDown);
+  macro.setEvent(1, 'A', kActionUp);
+  program.context.macros.Replace(std::span(&macro, 1));
+  Assign(41);
+  PressSlot4();
+  EXPECT_EQ(program.os.input.Events().size(), 2u);
+}
+
+TEST(DriverEndToEnd, AStartClickThenAPressPerformsCtrlC) {
+  SimDesktop desktop;
+  MouseProgram program(desktop);
+  WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK2=2\nK3=3\nK4=31\nK5=4\nK6=11\nK7=12\n");
+  program.Start();
+  ASSERT_FALSE(program.context.flags.DriverActive);
+  ButtonReportReader reader(program.context);
+  FunctionExecutor executor(program.context);
+  program.mouse->Press(5);
+  reader.Step();  // ignored while waiting
+  executor.Step();
+  program.mouse->Release(5);
+  reader.Step();  // the start click
+  EXPECT_TRUE(program.context.flags.DriverActive);
+  program.mouse->Press(5);
+  reader.Step();
+  executor.Step();
+  std::vector<std::pair<int, uint32_t>> keys;
+  for (const auto& e : program.os.input.Events()) keys.emplace_back(e.virtualKey, e.flags);
+  EXPECT_EQ(keys, (std::vector<std::pair<int, uint32_t>>{{0x11, 0}, {'C', 0}, {'C', kKeyEventKeyUp}, {0x11, kKeyEventKeyUp}}));
+}
+
+}  // namespace
+}  // namespace tx80

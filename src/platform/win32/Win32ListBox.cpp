@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/Edit.h"
 #include "framework/ListBox.h"
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/WideText.h"

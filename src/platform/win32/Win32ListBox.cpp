@@ -2,7 +2,6 @@
 #include <string>
 
 #include "framework/Edit.h"
-#include "framework/Edit.h"
 #include "framework/ListBox.h"
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/WideText.h"

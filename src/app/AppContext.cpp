@@ -13,4 +13,10 @@ void AppContext::RepaintMainWindow() {
   if (WindowHost* window = mainWindow.load()) window->Invalidate(true);
 }
 
+void AppContext::RequestStop() {
+  stopping = true;
+  flags.PressesPosted.fetch_add(1);  // wakes the executor
+  flags.PressesPosted.notify_all();
+}
+
 }  // namespace tx80

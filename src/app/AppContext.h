@@ -44,8 +44,10 @@ struct AppContext {
   void RepaintMainWindow();
 
   // The background loops end when this is set. The program itself never sets
-  // it (process exit ends them); tests do, to end the loops they started.
+  // it (process exit ends them); tests do, to end the loops they started. A
+  // reader blocked in its read also needs its device to go away.
   std::atomic<bool> stopping{false};
+  void RequestStop();
 };
 
 }  // namespace tx80

@@ -27,6 +27,8 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
     if (!flags.ButtonPending) {
       flags.PressedCode = state;
       flags.ButtonPending = true;  // published after the code
+      flags.PressesPosted.fetch_add(1);
+      flags.PressesPosted.notify_one();
     } else if (!holdMode) {
       flags.MacroStop = true;  // a second press stops the running macro
     }

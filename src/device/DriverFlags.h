@@ -13,6 +13,9 @@ struct DriverFlags {
   std::atomic<bool> ButtonPending{false};
   std::atomic<uint8_t> PressedCode{0};
   std::atomic<bool> MacroStop{false};
+  // Counts the presses posted to the mailbox, so the executor can sleep until
+  // the next one instead of polling.
+  std::atomic<uint32_t> PressesPosted{0};
 
   // Start-click handshake.
   std::atomic<bool> DriverActive{true};

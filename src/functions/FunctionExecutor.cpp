@@ -67,13 +67,16 @@ void FunctionExecutor::PerformPendingPress() {
   flags.MacroStop = false;
 }
 
-void FunctionExecutor::Step() {
-  PerformPendingPress();
-  context_.platform.clock.Sleep(kPollMs);
-}
-
 void FunctionExecutor::Run() {
-  while (!context_.stopping) Step();
+  // Woken by the reader's post rather than polling: a press is performed as
+  // soon as it arrives, and an idle driver costs nothing.
+  std::atomic<uint32_t>& posted = context_.flags.PressesPosted;
+  uint32_t seen = posted.load();
+  while (!context_.stopping) {
+    PerformPendingPress();
+    posted.wait(seen);
+    seen = posted.load();
+  }
 }
 
 void FunctionExecutor::ChangeDpiLevel(int role) {

@@ -10,17 +10,14 @@ struct AppContext;
 // launches, the next profile, and macros.
 class FunctionExecutor {
  public:
-  static constexpr int kPollMs = 2;
-
   explicit FunctionExecutor(AppContext& context) : context_(context) {}
 
   // One pass for the pending press, if there is one: every slot of the pressed
   // button performs its function; then the mailbox is emptied and a stop
   // request still pending is dropped.
   void PerformPendingPress();
-  // One turn of the thread: a pass, then the 2 ms poll pause.
-  void Step();
-  // The thread: turns until the program stops.
+  // The thread: a pass for each press the reader posts, sleeping in between,
+  // until the program stops.
   void Run();
 
  private:

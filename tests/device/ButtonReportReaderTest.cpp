@@ -78,7 +78,7 @@ TEST(ButtonReportReaderThread, ReadsFromTheMouseUntilStopped) {
   program.mouse->Release(6);
   program.mouse->Press(8);
   while (!program.context.flags.ButtonPending) std::this_thread::yield();
-  program.context.stopping = true;
+  program.context.RequestStop();
   program.mouse->Unplug();
   thread.join();
   EXPECT_TRUE(program.context.flags.DriverActive);

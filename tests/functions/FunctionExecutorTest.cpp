@@ -151,16 +151,40 @@ TEST(DriverEndToEnd, AStartClickThenAPressPerformsCtrlC) {
   FunctionExecutor executor(program.context);
   program.mouse->Press(5);
   reader.Step();  // ignored while waiting
-  executor.Step();
+  executor.PerformPendingPress();
   program.mouse->Release(5);
   reader.Step();  // the start click
   EXPECT_TRUE(program.context.flags.DriverActive);
   program.mouse->Press(5);
   reader.Step();
-  executor.Step();
+  executor.PerformPendingPress();
   std::vector<std::pair<int, uint32_t>> keys;
   for (const auto& e : program.os.input.Events()) keys.emplace_back(e.virtualKey, e.flags);
   EXPECT_EQ(keys, (std::vector<std::pair<int, uint32_t>>{{0x11, 0}, {'C', 0}, {'C', kKeyEventKeyUp}, {0x11, kKeyEventKeyUp}}));
+}
+
+}  // namespace
+}  // namespace tx80
+
+namespace tx80 {
+namespace {
+
+TEST(DriverThreads, ReaderAndExecutorPerformAPressAndStop) {
+  SimDesktop desktop;
+  test::MouseProgram program(desktop);
+  WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK4=26\n");
+  program.Start();
+  std::thread reader([&] { ButtonReportReader(program.context).Run(); });
+  std::thread executor([&] { FunctionExecutor(program.context).Run(); });
+  program.mouse->Release(5);  // the start click
+  program.mouse->Press(5);
+  while (program.os.input.Events().empty()) std::this_thread::yield();
+  program.context.RequestStop();
+  program.mouse->Unplug();
+  reader.join();
+  executor.join();
+  ASSERT_EQ(program.os.input.Events().size(), 1u);
+  EXPECT_EQ(program.os.input.Events()[0].virtualKey, 0xAD);
 }
 
 }  // namespace

@@ -53,6 +53,10 @@ void MacroRecorder::ToggleRecording() {
 void MacroRecorder::Start() {
   heldKeys_.fill(0);
   heldCount_ = 0;
+  // A new recording's first press is never taken for the repeat of the last
+  // key of the one before.
+  lastMessage_ = 0;
+  lastKey_ = 0;
   if (!hookInstalled_) {
     hookInstalled_ = hook_.Install([this](uint32_t message, uint32_t virtualKey) {
       // The caption, and so the window, of the interface language in use now.

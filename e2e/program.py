@@ -14,16 +14,10 @@ EXE_NAME = "TX80.exe"
 def lay_out(directory, repo, exe):
     """Fills a program directory the way the program is shipped."""
     directory.mkdir(parents=True)
-    stage = repo / "scripts" / "stage.sh"
-    if stage.exists():
-        subprocess.run([str(stage), str(directory)], cwd=repo, timeout=120, check=True,
-                       stdout=subprocess.DEVNULL)
-    else:
-        data = repo / "data"
-        if data.is_dir():
-            shutil.copytree(data, directory, dirs_exist_ok=True)
-    if not (directory / EXE_NAME).exists():
-        shutil.copy2(exe, directory / EXE_NAME)
+    subprocess.run([str(repo / "scripts" / "stage.sh"), str(directory)], cwd=repo, timeout=600,
+                   check=True, stdout=subprocess.DEVNULL)
+    # The program under test, whatever the staging copied.
+    shutil.copy2(exe, directory / EXE_NAME)
 
 
 class ProgramTest:

@@ -14,8 +14,12 @@ EXE_NAME = "TX80.exe"
 def lay_out(directory, repo, exe):
     """Fills a program directory the way the program is shipped."""
     directory.mkdir(parents=True)
-    subprocess.run([str(repo / "scripts" / "stage.sh"), str(directory)], cwd=repo, timeout=600,
-                   check=True, stdout=subprocess.DEVNULL)
+    stage = repo / "scripts" / "stage.sh"
+    if stage.exists():
+        subprocess.run([str(stage), str(directory)], cwd=repo, timeout=600, check=True,
+                       stdout=subprocess.DEVNULL)
+    elif (repo / "data").is_dir():
+        shutil.copytree(repo / "data", directory, dirs_exist_ok=True)
     # The program under test, whatever the staging copied.
     shutil.copy2(exe, directory / EXE_NAME)
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -27,8 +28,16 @@ class Image {
   bool Empty() const { return pixels_.empty(); }
 
   // (x, y) must lie inside the picture.
-  Rgb Pixel(int x, int y) const;
-  void SetPixel(int x, int y, Rgb colour);
+  Rgb Pixel(int x, int y) const {
+    assert(x >= 0 && x < width_ && y >= 0 && y < height_ && "pixel outside the picture");
+    const uint32_t p = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)};
+  }
+  void SetPixel(int x, int y, Rgb colour) {
+    assert(x >= 0 && x < width_ && y >= 0 && y < height_ && "pixel outside the picture");
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+        (uint32_t{colour.r} << 16) | (uint32_t{colour.g} << 8) | colour.b;
+  }
 
   // Width() * Height() pixels, row after row.
   const uint32_t* Pixels() const { return pixels_.data(); }

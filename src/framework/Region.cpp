@@ -34,14 +34,16 @@ std::vector<Rect> Region::Rectangles() const {
   std::vector<std::pair<int, int>> rowRuns;
   for (int y = bounds_.top; y < bounds_.bottom; ++y) {
     rowRuns.clear();
-    for (int x = bounds_.left; x < bounds_.right;) {
-      if (!pixels_[Index(x, y)]) {
-        ++x;
+    const uint8_t* row = &pixels_[Index(bounds_.left, y)];
+    const int width = bounds_.Width();
+    for (int i = 0; i < width;) {
+      if (!row[i]) {
+        ++i;
         continue;
       }
-      const int start = x;
-      while (x < bounds_.right && pixels_[Index(x, y)]) ++x;
-      rowRuns.emplace_back(start, x);
+      const int start = i;
+      while (i < width && row[i]) ++i;
+      rowRuns.emplace_back(bounds_.left + start, bounds_.left + i);
     }
     if (!rowRuns.empty() && rowRuns == bandRuns) {
       // Same runs as the row above: the band grows by one row.

@@ -8,8 +8,10 @@ namespace tx80 {
 
 WindowShape ShapeFromMask(const fw::Image& mask) {
   WindowShape shape{mask.Width(), mask.Height(), fw::Region({0, 0, mask.Width(), mask.Height()})};
-  for (int x = 0; x < mask.Width(); ++x)
-    for (int y = 0; y < mask.Height(); ++y)
+  // Each pixel leaves the set on its own, so the order of the pass does not
+  // matter; row by row follows the picture's memory.
+  for (int y = 0; y < mask.Height(); ++y)
+    for (int x = 0; x < mask.Width(); ++x)
       if (IsCutOut(mask.Pixel(x, y))) shape.region.Xor({x, y, x + 1, y + 1});
   return shape;
 }

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/HidBus.h"
+#include "platform/ImageLoader.h"
 #include "platform/InputInjector.h"
 #include "platform/KeyboardHook.h"
 #include "platform/PopupMenus.h"
@@ -32,6 +33,7 @@ struct Platform {
   KeyboardHook& keyboardHook;
   PopupMenus& popupMenus;
   Shell& shell;
+  ImageLoader& images;
 };
 
 }  // namespace tx80

@@ -13,6 +13,7 @@
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
+#include "platform/sim/JpegImageLoader.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimKeyboardHook.h"
 #include "platform/sim/SimPopupMenus.h"
@@ -114,6 +115,7 @@ class SimPlatform {
   SimKeyboardHook keyboardHook;
   SimPopupMenus popupMenus;
   SimShell shell;
+  JpegImageLoader images;
   Platform platform;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32HidBus.h"
+#include "platform/win32/Win32ImageLoader.h"
 #include "platform/win32/Win32InputInjector.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "platform/win32/Win32PopupMenus.h"
@@ -59,6 +60,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tx80::Win32KeyboardHook keyboardHook;
   tx80::Win32PopupMenus popupMenus;
   tx80::Win32Shell shell;
+  tx80::Win32ImageLoader images;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -73,6 +75,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       .keyboardHook = keyboardHook,
       .popupMenus = popupMenus,
       .shell = shell,
+      .images = images,
   };
 
   tx80::AppContext context(platform, ProgramDirectory());

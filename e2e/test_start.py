@@ -32,8 +32,9 @@ def test_second_start_leaves_one_window(t):
 
 
 def test_about_box_from_system_menu(t):
+    t.set_ini("config.ini", "Init", "VER_SEL", "1")
     program = t.launch()
-    window = t.wait_for_window(CHINESE, process=program)
+    window = t.wait_for_window(ENGLISH, process=program)
     # The system menu's last item is the about box.
     t.desktop.key(window, "alt+space")
     t.desktop.key(window, "Up", "Return")
@@ -41,15 +42,16 @@ def test_about_box_from_system_menu(t):
     t.screenshot("about")
     t.desktop.key(about, "Return")
     t.desktop.wait_until_gone(ABOUT)
-    assert t.desktop.windows(CHINESE) and program.poll() is None
+    assert t.desktop.windows(ENGLISH) and program.poll() is None
 
 
 def test_alt_f4_ends_program_and_restores_pointer_speed(t):
     t.prefix.run(["reg", "add", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity", "/d", "3", "/f"])
+    t.set_ini("config.ini", "Init", "VER_SEL", "1")
     program = t.launch()
-    window = t.wait_for_window(CHINESE, process=program)
+    window = t.wait_for_window(ENGLISH, process=program)
     t.desktop.key(window, "alt+F4")
     assert t.wait_exit(program) == 0
-    assert not t.desktop.windows(CHINESE)
+    assert not t.desktop.windows(ENGLISH)
     speed = t.prefix.run(["reg", "query", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity"])
     assert speed.split()[-1] == "10", speed

@@ -10,10 +10,10 @@ class VirtualDisplay:
     running side by side never collide."""
 
     def __init__(self, size="1024x768x24", timeout=30):
-        read_end, write_end = os.pipe()
-        # -noreset: otherwise the server resets whenever its last client leaves
-        # (Wine's start-up does that), and one started with -displayfd does not
-        # come back from the reset.
+        # The server may write to the display pipe again later (at a reset,
+        # for one); with the reading end closed that would end it, so the pipe
+        # stays open as long as the server runs.
+        self._pipe, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,),
@@ -21,12 +21,9 @@ class VirtualDisplay:
             stderr=subprocess.DEVNULL,
         )
         os.close(write_end)
-        try:
-            # Xvfb writes the display number once it accepts clients.
-            ready, _, _ = select.select([read_end], [], [], timeout)
-            number = os.read(read_end, 64).decode().strip() if ready else ""
-        finally:
-            os.close(read_end)
+        # Xvfb writes the display number once it accepts clients.
+        ready, _, _ = select.select([self._pipe], [], [], timeout)
+        number = os.read(self._pipe, 64).decode().strip() if ready else ""
         if not number.isdigit():
             self.close()
             raise RuntimeError("Xvfb did not start")
@@ -40,3 +37,6 @@ class VirtualDisplay:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+        if self._pipe is not None:
+            os.close(self._pipe)
+            self._pipe = None

@@ -56,7 +56,7 @@ def run_one(name, function, exe, prefix, desktop, artifacts, mouse_dlls):
         function(t)
         outcome = None
     except BaseException as error:  # noqa: BLE001 - every failure is reported, the stage goes on
-        if isinstance(error, KeyboardInterrupt):
+        if isinstance(error, (KeyboardInterrupt, SystemExit)):
             raise
         outcome = error
         try:
@@ -100,6 +100,8 @@ def main(args):
     artifacts.mkdir(parents=True)
     mouse_dlls = exe.parent / "e2e"
     signal.signal(signal.SIGALRM, on_alarm)
+    # Stopped from outside (CI's timeout): still end Wine and the X server.
+    signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
 
     display = VirtualDisplay()
     prefix = WinePrefix(args.prefix.resolve(), display.name)

@@ -17,6 +17,11 @@ class WindowHost {
   virtual void SetCaption(std::u16string_view caption) = 0;
   // Requests a repaint of the whole client area; safe from any thread.
   virtual void Invalidate(bool erase) = 0;
+  // Requests a repaint of the part of the client area the rectangles cover
+  // (the advanced page repaints around its child controls this way).
+  virtual void InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) = 0;
+  // Paints what is waiting to be repainted now, before returning.
+  virtual void UpdateNow() = 0;
   virtual void Show(ShowMode mode) = 0;
   // Destroys the window; a modal loop running it ends.
   virtual void Destroy() = 0;

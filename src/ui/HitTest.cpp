@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/WindowHost.h"
+
 namespace tx80 {
 
 int32_t HitTest(fw::Point point, std::span<const SkinItem> table, int limit) {
@@ -25,6 +27,12 @@ void TrackHover(HoverState& hover, const SkinTables& tables, uint8_t currentPage
   settle(hover.MainHover, hover.previousMainHover);
   settle(hover.ColorHover, hover.previousColorHover);
   settle(hover.AdvancedHover, hover.previousAdvancedHover);
+}
+
+void RequestHoverRepaint(WindowHost& window, uint8_t currentPage, const std::vector<fw::Rect>& mainRegion) {
+  if (currentPage == 1) window.InvalidateRegion(mainRegion, true);
+  else window.Invalidate(true);
+  window.UpdateNow();
 }
 
 }  // namespace tx80

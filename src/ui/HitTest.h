@@ -2,12 +2,15 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "framework/Rect.h"
 #include "ui/SkinItem.h"
 #include "ui/SkinTables.h"
 
 namespace tx80 {
+
+class WindowHost;
 
 // RegionCode of "no element".
 inline constexpr int32_t kNoElement = 255;
@@ -47,5 +50,10 @@ struct HoverState {
 // requests nothing.
 void TrackHover(HoverState& hover, const SkinTables& tables, uint8_t currentPage, fw::Point point,
                 const std::function<void()>& requestRepaint);
+
+// The repaint a hover change asks for: on the advanced page only MainRegion
+// (the window without the macro page's controls, so they are not painted
+// over), on the others the whole window; painted at once.
+void RequestHoverRepaint(WindowHost& window, uint8_t currentPage, const std::vector<fw::Rect>& mainRegion);
 
 }  // namespace tx80

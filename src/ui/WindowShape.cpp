@@ -44,7 +44,8 @@ MainWindowShape ShapeMainWindow(ImageLoader& loader, const std::filesystem::path
     shape = WindowShape{page->Width(), page->Height(), fw::Region({0, 0, page->Width(), page->Height()})};
   }
   MainWindowShape result{shape->width, shape->height, shape->region,
-                         BuildMainRegion(shape->region, tables.ControlRects)};
+                         BuildMainRegion(shape->region, tables.ControlRects), {}};
+  result.MainRegionRectangles = result.MainRegion.Rectangles();
   window.SetShape(result.WindowShape.Rectangles());
   return result;
 }

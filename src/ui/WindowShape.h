@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "framework/Image.h"
 #include "framework/Region.h"
@@ -40,6 +41,7 @@ struct MainWindowShape {
   int32_t MaskHeight = 0;
   fw::Region WindowShape;
   fw::Region MainRegion;
+  std::vector<fw::Rect> MainRegionRectangles;  // MainRegion as the window takes it, made once
 };
 
 // Builds the main window's shape from "main_mask.jpg" and the ControlRects read

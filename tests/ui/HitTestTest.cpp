@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "ui/HitTest.h"
+#include "UiTestSupport.h"
 
 namespace tx80 {
 namespace {
@@ -82,6 +83,20 @@ TEST_F(HitTestTest, RepaintsOncePerChangedValue) {
   EXPECT_EQ(repaints, 5);
   EXPECT_EQ(hover.AdvancedHover, 0);
   EXPECT_EQ(hover.previousMainHover, kNoElement);
+}
+
+TEST(HoverRepaintTest, AdvancedPageRepaintsAroundItsControls) {
+  const std::vector<fw::Rect> mainRegion{{0, 0, 10, 5}, {0, 5, 4, 10}};
+  for (uint8_t page : {0, 1, 2}) {
+    test::ShapeRecordingWindow window;
+    RequestHoverRepaint(window, page, mainRegion);
+    if (page == 1) {
+      EXPECT_EQ(window.requests, (std::vector<std::string>{"region", "update"}));
+      EXPECT_EQ(window.invalidRegion, mainRegion);
+    } else {
+      EXPECT_EQ(window.requests, (std::vector<std::string>{"whole", "update"}));
+    }
+  }
 }
 
 }  // namespace

@@ -39,10 +39,15 @@ struct FakeImageLoader : ImageLoader {
   std::map<std::string, fw::Image> pictures;
 };
 
-// A window that only remembers its outline.
+// A window that only remembers its outline and its repaint requests.
 struct ShapeRecordingWindow : WindowHost {
   void SetCaption(std::u16string_view) override {}
-  void Invalidate(bool) override {}
+  void Invalidate(bool) override { requests.push_back("whole"); }
+  void InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool) override {
+    requests.push_back("region");
+    invalidRegion = rectangles;
+  }
+  void UpdateNow() override { requests.push_back("update"); }
   void Show(ShowMode) override {}
   void Destroy() override {}
   bool AppendToSystemMenu(uint32_t, std::u16string_view) override { return false; }
@@ -54,6 +59,8 @@ struct ShapeRecordingWindow : WindowHost {
   }
   std::vector<fw::Rect> shape;
   int shapeCalls = 0;
+  std::vector<std::string> requests;
+  std::vector<fw::Rect> invalidRegion;
 };
 
 // Writes an INI file the way the shipped skins are stored: UTF-16LE with a

@@ -89,6 +89,7 @@ TEST(WindowShapeTest, MainWindowTakesTheMaskOutline) {
   EXPECT_FALSE(shape.WindowShape.Contains({0, 0}));
   EXPECT_TRUE(shape.WindowShape.Contains({5, 2}));
   EXPECT_FALSE(shape.MainRegion.Contains({5, 2}));
+  EXPECT_EQ(shape.MainRegionRectangles, shape.MainRegion.Rectangles());
 }
 
 TEST(WindowShapeTest, WithoutAMaskTheWindowStaysRectangular) {

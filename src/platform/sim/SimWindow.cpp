@@ -17,7 +17,22 @@ void SimWindowHost::SetCaption(std::u16string_view caption) {
   caption_ = caption;
 }
 
-void SimWindowHost::Invalidate(bool) { ++invalidations_; }
+void SimWindowHost::Invalidate(bool) {
+  std::lock_guard lock(mutex_);
+  invalidRegion_.clear();
+  ++invalidations_;
+}
+
+void SimWindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool) {
+  std::lock_guard lock(mutex_);
+  invalidRegion_ = rectangles;
+  ++invalidations_;
+}
+
+std::vector<fw::Rect> SimWindowHost::InvalidRegion() const {
+  std::lock_guard lock(mutex_);
+  return invalidRegion_;
+}
 
 void SimWindowHost::Show(ShowMode mode) {
   std::lock_guard lock(mutex_);

@@ -24,6 +24,8 @@ class SimWindowHost : public WindowHost {
 
   void SetCaption(std::u16string_view caption) override;
   void Invalidate(bool erase) override;
+  void InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) override;
+  void UpdateNow() override { ++updates_; }
   void Show(ShowMode mode) override;
   void Destroy() override;
   bool AppendToSystemMenu(uint32_t id, std::u16string_view text) override;
@@ -40,6 +42,9 @@ class SimWindowHost : public WindowHost {
   std::u16string Caption() const;
   bool Destroyed() const { return destroyed_; }
   int Invalidations() const { return invalidations_; }
+  // The rectangles of the last InvalidateRegion (empty: the last was whole).
+  std::vector<fw::Rect> InvalidRegion() const;
+  int Updates() const { return updates_; }
   ShowMode LastShow() const;
   struct MenuItem {
     uint32_t id;
@@ -62,6 +67,8 @@ class SimWindowHost : public WindowHost {
   std::deque<fw::Message> posted_;
   std::atomic<bool> destroyed_{false};
   std::atomic<int> invalidations_{0};
+  std::vector<fw::Rect> invalidRegion_;
+  std::atomic<int> updates_{0};
 };
 
 // Creates simulated windows. RunModal initialises the dialog, lets the test

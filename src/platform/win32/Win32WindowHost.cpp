@@ -5,6 +5,32 @@
 
 namespace tx80 {
 
+namespace {
+
+// A region of the rectangles in one ExtCreateRegion call: the header, then the
+// rectangles, in one block. Null when the system refuses it.
+HRGN CreateRegion(const std::vector<fw::Rect>& rectangles) {
+  std::vector<RECT> block((sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT) + rectangles.size());
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(block.data());
+  auto* rects = reinterpret_cast<RECT*>(reinterpret_cast<char*>(block.data()) + sizeof(RGNDATAHEADER));
+  RECT bounds{0, 0, 0, 0};
+  for (size_t i = 0; i < rectangles.size(); ++i) {
+    const fw::Rect& r = rectangles[i];
+    rects[i] = RECT{r.left, r.top, r.right, r.bottom};
+    if (i == 0) bounds = rects[i];
+    else UnionRect(&bounds, &bounds, &rects[i]);
+  }
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(rectangles.size());
+  header->nRgnSize = static_cast<DWORD>(rectangles.size() * sizeof(RECT));
+  header->rcBound = bounds;
+  const DWORD size = static_cast<DWORD>(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
+  return ExtCreateRegion(nullptr, size, reinterpret_cast<const RGNDATA*>(block.data()));
+}
+
+}  // namespace
+
 HWND WindowHandle(WindowHost* host) {
   // Every host on this backend is a Win32WindowHost.
   return host ? static_cast<Win32WindowHost*>(host)->Handle() : nullptr;
@@ -56,28 +82,20 @@ void Win32WindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
 }
 
 void Win32WindowHost::SetShape(const std::vector<fw::Rect>& rectangles) {
-  // ExtCreateRegion takes one block: the header, then the rectangles.
-  std::vector<RECT> block((sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT) + rectangles.size());
-  auto* header = reinterpret_cast<RGNDATAHEADER*>(block.data());
-  auto* rects = reinterpret_cast<RECT*>(reinterpret_cast<char*>(block.data()) + sizeof(RGNDATAHEADER));
-  RECT bounds{0, 0, 0, 0};
-  for (size_t i = 0; i < rectangles.size(); ++i) {
-    const fw::Rect& r = rectangles[i];
-    rects[i] = RECT{r.left, r.top, r.right, r.bottom};
-    if (i == 0) bounds = rects[i];
-    else UnionRect(&bounds, &bounds, &rects[i]);
-  }
-  header->dwSize = sizeof(RGNDATAHEADER);
-  header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rectangles.size());
-  header->nRgnSize = static_cast<DWORD>(rectangles.size() * sizeof(RECT));
-  header->rcBound = bounds;
-  const DWORD size = static_cast<DWORD>(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
-  HRGN region = ExtCreateRegion(nullptr, size, reinterpret_cast<const RGNDATA*>(block.data()));
+  HRGN region = CreateRegion(rectangles);
   if (!region) return;
   // On success the system owns the region; window coordinates equal client
   // coordinates here, since the window has no frame.
   if (!SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
 }
+
+void Win32WindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) {
+  HRGN region = CreateRegion(rectangles);
+  if (!region) return;
+  InvalidateRgn(Handle(), region, erase ? TRUE : FALSE);
+  DeleteObject(region);
+}
+
+void Win32WindowHost::UpdateNow() { UpdateWindow(Handle()); }
 
 }  // namespace tx80

@@ -21,6 +21,8 @@ class Win32WindowHost final : public WindowHost {
 
   void SetCaption(std::u16string_view caption) override;
   void Invalidate(bool erase) override;
+  void InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) override;
+  void UpdateNow() override;
   void Show(ShowMode mode) override;
   void Destroy() override;
   bool AppendToSystemMenu(uint32_t id, std::u16string_view text) override;

@@ -14,19 +14,27 @@ class Desktop:
         return subprocess.run(list(args), env=self.env, timeout=timeout, capture_output=True,
                               text=True, check=check)
 
-    def windows(self, caption):
-        """Visible windows whose caption is exactly `caption`."""
+    def windows(self, caption, program=None):
+        """Visible windows whose caption is exactly `caption`; with `program`
+        (a file name such as "TX80.exe"), only the windows of that program."""
         if any(c in caption for c in "\\.^$|?*+()[]{}"):
             raise ValueError("caption with regular-expression characters: " + caption)
         found = self._run("xdotool", "search", "--onlyvisible", "--name", "^" + caption + "$", check=False)
-        return [int(w) for w in found.stdout.split()]
+        windows = [int(w) for w in found.stdout.split()]
+        if program:
+            # Wine names the window class after the program file, in lower case.
+            pattern = "^" + program.lower().replace(".", "\\.") + "$"
+            own = self._run("xdotool", "search", "--onlyvisible", "--class", pattern, check=False)
+            windows = [w for w in windows if str(w) in own.stdout.split()]
+        return windows
 
-    def wait_for_window(self, caption, timeout=60, process=None):
-        """The first visible window with that caption; fails after `timeout`
-        seconds, or at once when `process` ends without showing one."""
+    def wait_for_window(self, caption, timeout=60, process=None, program=None):
+        """The first visible window with that caption (of `program` only, when
+        given); fails after `timeout` seconds, or at once when `process` ends
+        without showing one."""
         deadline = time.monotonic() + timeout
         while True:
-            found = self.windows(caption)
+            found = self.windows(caption, program)
             if found:
                 return found[0]
             if process is not None and process.poll() is not None:

@@ -1,6 +1,7 @@
 """One test's view of the program: its own program directory, the processes it
 started, and the checks a user would make."""
 
+import re
 import shutil
 import subprocess
 import time
@@ -22,6 +23,13 @@ def lay_out(directory, repo, exe):
         shutil.copytree(repo / "data", directory, dirs_exist_ok=True)
     # The program under test, whatever the staging copied.
     shutil.copy2(exe, directory / EXE_NAME)
+
+
+def _wine_string(traced):
+    """The text of a string in Wine's debug notation (\\n, \\", \\\\, \\xxxx)."""
+    escapes = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
+    return re.sub(r'\\([nrt"\\]|[0-9a-f]{4})',
+                  lambda m: escapes.get(m.group(1)) or chr(int(m.group(1), 16)), traced)
 
 
 class ProgramTest:
@@ -89,6 +97,25 @@ class ProgramTest:
 
     def wait_for_window(self, caption, timeout=60, process=None):
         return self.desktop.wait_for_window(caption, timeout, process)
+
+    def wait_for_message_box(self, process, caption="", timeout=60):
+        """The program's message box with that caption (none by default) and
+        the text it shows, once it is up."""
+        window = self.desktop.wait_for_window(caption, timeout, process, program=EXE_NAME)
+        texts = self.message_boxes(process)
+        assert texts, "a message box without a text in the log"
+        return window, texts[-1]
+
+    def message_boxes(self, process):
+        """The texts of the message boxes `process` has shown so far, as Wine
+        traced them in its log."""
+        log = self.artifacts / f"{self.name}-{self.processes.index(process) + 1}.log"
+        texts = []
+        for line in log.read_text(encoding="ascii", errors="replace").splitlines():
+            traced = re.search(r':MSGBOX_OnInit L"(.*)"', line)
+            if traced:
+                texts.append(_wine_string(traced.group(1)))
+        return texts
 
     def screenshot(self, label):
         return self.desktop.screenshot(self.artifacts / f"{self.name}-{label}.png")

@@ -6,6 +6,9 @@ import subprocess
 
 # Quiet Wine: no debug output (E2E_WINEDEBUG overrides, e.g. err+all), and no
 # offer to install Mono or Gecko.
+# Only the text of each message box goes to the program's log, so that a test
+# can read what the user reads (ProgramTest.message_boxes).
+DEFAULT_WINEDEBUG = "-all,+msgbox"
 BASE_DLL_OVERRIDES = "mscoree,mshtml="
 # The emulated mouse's test-only DLLs beside the program replace the system's.
 MOUSE_DLL_OVERRIDES = "hid,setupapi=n,b"
@@ -21,7 +24,7 @@ class WinePrefix:
         if emulated_mouse:
             overrides += ";" + MOUSE_DLL_OVERRIDES
         env = dict(os.environ)
-        env.update(WINEPREFIX=str(self.path), WINEDEBUG=os.environ.get("E2E_WINEDEBUG", "-all"),
+        env.update(WINEPREFIX=str(self.path), WINEDEBUG=os.environ.get("E2E_WINEDEBUG", DEFAULT_WINEDEBUG),
                    WINEDLLOVERRIDES=overrides, DISPLAY=self.display)
         return env
 

@@ -9,6 +9,9 @@
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
+#include "ui/HitTest.h"
+#include "ui/SkinTables.h"
+#include "ui/WindowShape.h"
 
 namespace tx80 {
 
@@ -30,6 +33,9 @@ struct AppContext {
   ProfileModel profile;
   DriverFlags flags;
   MacroStore macros;
+  SkinTables skin;
+  MainWindowShape shape;
+  HoverState hover;
   DeviceLink device;
   CommandReport commands{platform.hid, device};
 

@@ -9,6 +9,7 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/SkinLoader.h"
 
 namespace tx80 {
 
@@ -52,6 +53,16 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
+  const SkinLoadContext skins = SkinContext();
+  LoadMainSkin(skins, context_.skin);
+  LoadColorSkin(skins, context_.skin);
+  LoadAdvancedSkin(skins, context_.skin);
+  LoadWarningSkin(skins, context_.skin);
+  // A missing skin file has already run the closing sequence: the window is
+  // gone, and nothing after this needs doing.
+  if (!HasWindow()) return true;
+  context_.shape = ShapeMainWindow(os.images, paths.skinsDirectory, context_.skin, Host());
+
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
   LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
 
@@ -78,7 +89,20 @@ bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
 
 void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 
+void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
+  TrackHover(context_.hover, context_.skin, context_.flags.CurrentPage, fw::Point{x, y}, [this] {
+    RequestHoverRepaint(Host(), context_.flags.CurrentPage, context_.shape.MainRegionRectangles);
+  });
+}
+
+SkinLoadContext CNRV_VIruviDlg::SkinContext() {
+  // Both skin messages name the program, like the macro file's.
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
+          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+}
+
 void CNRV_VIruviDlg::RunClosingSequence() {
+  if (!HasWindow()) return;  // closed already (several skin files may be missing)
   Platform& os = context_.platform;
   // A function or macro may have left Alt down; release it more than once in
   // case it was pressed several times.

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Dialog.h"
+#include "ui/SkinLoader.h"
 
 namespace tx80 {
 
@@ -20,12 +21,15 @@ class CNRV_VIruviDlg : public fw::Dialog {
   bool OnSysCommand(uint32_t command) override;
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
+  void OnMouseMove(int x, int y) override;
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
   void RunClosingSequence();
 
  private:
+  SkinLoadContext SkinContext();
+
   AppContext& context_;
 };
 

@@ -26,6 +26,10 @@ std::optional<intptr_t> Dialog::Dispatch(const Message& message) {
     case msg::kPowerBroadcast:
       OnPowerBroadcast();
       return std::nullopt;  // the default processing follows, as for any power event
+    case msg::kMouseMove:
+      // The coordinates are signed 16-bit: a captured pointer may lie left of or above the window.
+      OnMouseMove(static_cast<int16_t>(message.lParam & 0xFFFF), static_cast<int16_t>((message.lParam >> 16) & 0xFFFF));
+      return 0;
     case msg::kCommand:
       if (OnCommand(static_cast<uint32_t>(message.wParam & 0xFFFF),
                     static_cast<uint32_t>((message.wParam >> 16) & 0xFFFF)))

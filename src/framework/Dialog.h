@@ -44,6 +44,11 @@ class Dialog {
     return false;
   }
   virtual void OnPowerBroadcast() {}
+  // WM_MOUSEMOVE, client coordinates.
+  virtual void OnMouseMove(int x, int y) {
+    (void)x;
+    (void)y;
+  }
   // WM_COMMAND from menus and controls; true when handled.
   virtual bool OnCommand(uint32_t id, uint32_t notifyCode) {
     (void)id;

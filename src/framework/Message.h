@@ -27,6 +27,7 @@ inline constexpr uint32_t kCommand = 0x0111;
 inline constexpr uint32_t kSysCommand = 0x0112;
 inline constexpr uint32_t kHScroll = 0x0114;
 inline constexpr uint32_t kVScroll = 0x0115;
+inline constexpr uint32_t kMouseMove = 0x0200;
 inline constexpr uint32_t kRButtonUp = 0x0205;
 inline constexpr uint32_t kPowerBroadcast = 0x0218;
 inline constexpr uint32_t kDeviceChange = 0x0219;

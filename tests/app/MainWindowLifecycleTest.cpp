@@ -39,6 +39,35 @@ TEST_F(MainWindowLifecycle, StartsInTheStoredLanguageWithTheCurrentProfile) {
   EXPECT_EQ(program.context.profile.Fields().FIRE_TIME, 80);
 }
 
+TEST_F(MainWindowLifecycle, TakesTheSkinsLayoutAndOutline) {
+  SimWindowHost& window = program.Start();
+  EXPECT_EQ(program.context.shape.MaskWidth, 900);
+  EXPECT_FALSE(window.Shape().empty());
+  EXPECT_GT(program.context.skin.MainItems[3].width, 0);
+  EXPECT_FALSE(program.context.skin.FunctionNames[1].empty());
+  // Moving onto the apply element and back off repaints twice.
+  const SkinItem& apply = program.context.skin.MainItems[3];
+  const int before = window.Invalidations();
+  window.Deliver(fw::Message{fw::msg::kMouseMove, 0, (apply.y + 1) << 16 | (apply.x + 1), true});
+  EXPECT_EQ(program.context.hover.MainHover, 3);
+  window.Deliver(fw::Message{fw::msg::kMouseMove, 0, (apply.y + 2) << 16 | (apply.x + 2), true});
+  window.Deliver(fw::Message{fw::msg::kMouseMove, 0, 0xFFFF0000 | 0xFFFF, true});  // (-1, -1): outside
+  EXPECT_EQ(program.context.hover.MainHover, 255);
+  EXPECT_EQ(window.Invalidations() - before, 2);
+}
+
+TEST_F(MainWindowLifecycle, MissingSkinFileEndsTheProgramOnce) {
+  std::filesystem::remove(program.dir / "skins");
+  std::filesystem::create_directories(program.dir / "skins");
+  SimWindowHost& window = program.Start();
+  EXPECT_TRUE(window.Destroyed());
+  const auto messages = program.os.dialogs.Messages();
+  ASSERT_EQ(messages.size(), 4u);  // one for each missing layout file
+  for (const auto& m : messages) EXPECT_EQ(m.text, u"找不到配置文件");
+  EXPECT_EQ(program.os.input.Events().size(), 7u);  // one closing sequence
+  EXPECT_TRUE(program.mouse->Reports().empty());  // the mouse was never opened, nothing applied
+}
+
 TEST_F(MainWindowLifecycle, KeyboardNeverEndsTheDialog) {
   SimWindowHost& window = program.Start();
   const struct {

@@ -69,6 +69,12 @@ class Desktop:
         values = dict(line.split("=", 1) for line in out.split())
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
+    def window_at(self, x, y):
+        """The top-level X window that takes the pointer at screen point (x, y):
+        where a shaped window has a hole, the window below it (or the root)."""
+        out = self._run("xdotool", "mousemove", "--sync", str(x), str(y), "getmouselocation", "--shell").stdout
+        return int(dict(line.split("=", 1) for line in out.split())["WINDOW"])
+
     def screenshot(self, path):
         self._run("import", "-window", "root", str(path), timeout=60)
         return path

@@ -62,6 +62,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   // gone, and nothing after this needs doing.
   if (!HasWindow()) return true;
   context_.shape = ShapeMainWindow(os.images, paths.skinsDirectory, context_.skin, Host());
+  // Dialog units come out at different pixel sizes from one system to the
+  // next: the window takes the size of its skin.
+  if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
   LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());

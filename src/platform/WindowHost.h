@@ -37,6 +37,9 @@ class WindowHost {
   // redrawn. Called once with the whole shape (built by the program from a mask
   // picture), never pixel by pixel.
   virtual void SetShape(const std::vector<fw::Rect>& rectangles) = 0;
+  // Sets the window's size in pixels, keeping its position (the window has no
+  // frame: this is its client area too).
+  virtual void Resize(int width, int height) = 0;
 };
 
 }  // namespace tx80

@@ -42,6 +42,7 @@ TEST_F(MainWindowLifecycle, StartsInTheStoredLanguageWithTheCurrentProfile) {
 TEST_F(MainWindowLifecycle, TakesTheSkinsLayoutAndOutline) {
   SimWindowHost& window = program.Start();
   EXPECT_EQ(program.context.shape.MaskWidth, 900);
+  EXPECT_EQ(window.Size(), std::make_pair(900, 540));
   EXPECT_FALSE(window.Shape().empty());
   EXPECT_GT(program.context.skin.MainItems[3].width, 0);
   EXPECT_FALSE(program.context.skin.FunctionNames[1].empty());

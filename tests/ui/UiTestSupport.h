@@ -57,6 +57,7 @@ struct ShapeRecordingWindow : WindowHost {
     shape = rectangles;
     ++shapeCalls;
   }
+  void Resize(int, int) override {}
   std::vector<fw::Rect> shape;
   int shapeCalls = 0;
   std::vector<std::string> requests;

@@ -81,6 +81,16 @@ void SimWindowHost::PumpPosted() {
   }
 }
 
+void SimWindowHost::Resize(int width, int height) {
+  std::lock_guard lock(mutex_);
+  size_ = {width, height};
+}
+
+std::pair<int, int> SimWindowHost::Size() const {
+  std::lock_guard lock(mutex_);
+  return size_;
+}
+
 std::u16string SimWindowHost::Caption() const {
   std::lock_guard lock(mutex_);
   return caption_;

@@ -2,6 +2,7 @@
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -32,6 +33,8 @@ class SimWindowHost : public WindowHost {
   void SetBigIcon() override;
   void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
   void SetShape(const std::vector<fw::Rect>& rectangles) override;
+  void Resize(int width, int height) override;
+  std::pair<int, int> Size() const;
 
   // As the modal loop: PreTranslateMessage first, then the dialog's handlers.
   // Returns false when PreTranslateMessage swallowed the message.
@@ -68,6 +71,7 @@ class SimWindowHost : public WindowHost {
   std::atomic<bool> destroyed_{false};
   std::atomic<int> invalidations_{0};
   std::vector<fw::Rect> invalidRegion_;
+  std::pair<int, int> size_{0, 0};
   std::atomic<int> updates_{0};
 };
 

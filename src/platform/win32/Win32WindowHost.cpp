@@ -89,6 +89,10 @@ void Win32WindowHost::SetShape(const std::vector<fw::Rect>& rectangles) {
   if (!SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
 }
 
+void Win32WindowHost::Resize(int width, int height) {
+  SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32WindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) {
   HRGN region = CreateRegion(rectangles);
   if (!region) return;

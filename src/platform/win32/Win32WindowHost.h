@@ -29,6 +29,7 @@ class Win32WindowHost final : public WindowHost {
   void SetBigIcon() override;
   void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
   void SetShape(const std::vector<fw::Rect>& rectangles) override;
+  void Resize(int width, int height) override;
 
  private:
   std::atomic<HWND> window_{nullptr};

@@ -25,7 +25,8 @@ std::u16string PlugInMessage(int languageFlag) {
 }
 }  // namespace
 
-CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context) : fw::Dialog(kTemplateId), context_(context) {}
+CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
+    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -37,10 +38,12 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   flags.MacroStop = false;
 
   context_.mainWindow = &Host();
-  os.threads.Start([this] { ButtonReportReader(context_).Run(); }, ThreadPriority::Highest);
-  os.threads.Start([this] { FunctionExecutor(context_).Run(); }, ThreadPriority::Highest);
+  // The threads hold the program's state, never the dialog, which ends before them.
+  AppContext& context = context_;
+  os.threads.Start([&context] { ButtonReportReader(context).Run(); }, ThreadPriority::Highest);
+  os.threads.Start([&context] { FunctionExecutor(context).Run(); }, ThreadPriority::Highest);
   flags.BlinkThreadRunning = true;
-  os.threads.Start([this] { RunBlinkThread(context_); }, ThreadPriority::Normal);
+  os.threads.Start([&context] { RunBlinkThread(context); }, ThreadPriority::Normal);
 
   const std::u16string about = os.windows.LoadResourceString(kAboutString);
   if (!about.empty()) Host().AppendToSystemMenu(kAboutCommand, about);
@@ -68,6 +71,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
   LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  macroPage_.ResetSelectedLine();
 
   if (!context_.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
@@ -83,6 +87,8 @@ bool CNRV_VIruviDlg::OnInitDialog() {
 }
 
 bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
+  // Recording and the event list's menu see every message and swallow none.
+  macroPage_.OnPreTranslateMessage(message);
   // The keyboard never ends the dialog: Esc and Enter would reach its default
   // OK and Cancel handling, and F10 would open the system menu.
   if (message.id == fw::msg::kKeyDown && (message.wParam == fw::vk::kEscape || message.wParam == fw::vk::kReturn))
@@ -91,6 +97,16 @@ bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
 }
 
 void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
+
+bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
+
+std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
+  if (message.id == kEditorClosedMessage) {
+    macroPage_.OnCommitDelay();
+    return 0;
+  }
+  return std::nullopt;
+}
 
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   TrackHover(context_.hover, context_.skin, context_.flags.CurrentPage, fw::Point{x, y}, [this] {

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Dialog.h"
+#include "macro/MacroPage.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -22,6 +23,11 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
+  bool OnCommand(uint32_t id, uint32_t notifyCode) override;
+  std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+
+  // The macro page: its controls, recording and editing.
+  MacroPage& Macros() { return macroPage_; }
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
@@ -31,6 +37,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
   SkinLoadContext SkinContext();
 
   AppContext& context_;
+  MacroPage macroPage_;
 };
 
 }  // namespace tx80

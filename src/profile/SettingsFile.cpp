@@ -13,7 +13,13 @@ constexpr std::u16string_view kInit = u"Init";
 constexpr std::size_t kShortBuffer = 5;
 constexpr std::size_t kLongBuffer = 10;
 
-std::u16string DpiKey(std::u16string_view prefix, int level) { return std::u16string(prefix) + FormatDecimal(level + 1); }
+// "K1", "DPI_SET3", "Config6": a name followed by a number in "%d".
+std::u16string Numbered(std::u16string_view prefix, int64_t n) {
+  std::u16string name(prefix);
+  return name += FormatDecimal(n);
+}
+
+std::u16string DpiKey(std::u16string_view prefix, int level) { return Numbered(prefix, level + 1); }
 
 int32_t ReadNumber(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
                    std::size_t buffer) {
@@ -27,12 +33,12 @@ void WriteNumber(const std::filesystem::path& file, std::u16string_view section,
 
 std::u16string FactorySection(int32_t profile, int32_t languageFlag) {
   if (profile == 5 && languageFlag == 1) return u"CfgReset_EN5";
-  return u"CfgReset" + FormatDecimal(profile);
+  return Numbered(u"CfgReset", profile);
 }
 
 }  // namespace
 
-std::u16string ProfileSection(int32_t profile) { return u"Config" + FormatDecimal(profile); }
+std::u16string ProfileSection(int32_t profile) { return Numbered(u"Config", profile); }
 
 void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t profile, bool factory) {
   const std::u16string section = factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
@@ -40,7 +46,7 @@ void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t
   auto longValue = [&](std::u16string_view key) { return ReadNumber(file, section, key, kLongBuffer); };
 
   ProfileFields f;
-  for (int slot = 1; slot <= 7; ++slot) f.K[slot - 1] = shortValue(u"K" + FormatDecimal(slot));
+  for (int slot = 1; slot <= 7; ++slot) f.K[slot - 1] = shortValue(Numbered(u"K", slot));
   f.WHEEL_STATUS = shortValue(u"WHEEL_STATUS");
   f.MACRO_MODE2 = shortValue(u"MACRO_MODE2");
   f.DPI_LEVEL = shortValue(u"DPI_LEVEL");
@@ -57,7 +63,7 @@ void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t
 
 void SaveProfile(const ProfileFields& f, const std::filesystem::path& file, int32_t profile) {
   const std::u16string section = ProfileSection(profile);
-  for (int slot = 1; slot <= 7; ++slot) WriteNumber(file, section, u"K" + FormatDecimal(slot), f.K[slot - 1]);
+  for (int slot = 1; slot <= 7; ++slot) WriteNumber(file, section, Numbered(u"K", slot), f.K[slot - 1]);
   WriteNumber(file, section, u"DPI_LEVEL", f.DPI_LEVEL);
   WriteNumber(file, section, u"WHEEL_STATUS", f.WHEEL_STATUS);
   WriteNumber(file, section, u"MACRO_MODE2", f.MACRO_MODE2);

@@ -8,8 +8,10 @@ SimWindowHost::SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog) : desktop_
   desktop_.AddWindow(this);
 }
 
+// The dialog may be gone already (a test's fixture ends it first): only the
+// desktop forgets the window.
 SimWindowHost::~SimWindowHost() {
-  if (!destroyed_) Destroy();
+  if (!destroyed_.exchange(true)) desktop_.RemoveWindow(this);
 }
 
 void SimWindowHost::SetCaption(std::u16string_view caption) {

@@ -1,8 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Edit.h"
+#include "framework/ListBox.h"
 #include "platform/ChildControls.h"
 #include "platform/ControlHosts.h"
+#include "platform/win32/Win32SubclassedControl.h"
 
 namespace tx80 {
 
@@ -17,9 +20,9 @@ class Win32ChildControls final : public ChildControls {
 // Creates an EDIT child of `parent` for `control`; false when it failed.
 bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlSpec& spec);
 
-class Win32ListBox final : public ListBoxHost {
+class Win32ListBox final : public Win32SubclassedControl<ListBoxHost, fw::ListBox> {
  public:
-  Win32ListBox(HWND window, fw::ListBox& control);
+  using Win32SubclassedControl::Win32SubclassedControl;
 
   int Count() override;
   std::u16string Text(int line) override;
@@ -33,40 +36,18 @@ class Win32ListBox final : public ListBoxHost {
   fw::Rect ItemRect(int line) override;
   fw::Rect ClientRectOnScreen() override;
   uint32_t Style() override;
-  void SetFocus() override;
-  void Destroy() override;
-  intptr_t Send(const fw::Message& message) override;
-  intptr_t Default(const fw::Message& message) override;
-  intptr_t SendToParent(const fw::Message& message) override;
   bool CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) override;
-
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam);
-  HWND window_;
-  fw::ListBox& control_;
-  WNDPROC original_;
 };
 
-class Win32Edit final : public EditHost {
+class Win32Edit final : public Win32SubclassedControl<EditHost, fw::Edit> {
  public:
-  Win32Edit(HWND window, fw::Edit& control);
+  using Win32SubclassedControl::Win32SubclassedControl;
 
   std::u16string Text() override;
   void SetText(std::u16string_view text) override;
   void Enable(bool enabled) override;
   bool IsEnabled() override;
-  void SetFocus() override;
   void SelectAll() override;
-  void Destroy() override;
-  intptr_t Send(const fw::Message& message) override;
-  intptr_t Default(const fw::Message& message) override;
-  intptr_t SendToParent(const fw::Message& message) override;
-
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam);
-  HWND window_;
-  fw::Edit& control_;
-  WNDPROC original_;
 };
 
 }  // namespace tx80

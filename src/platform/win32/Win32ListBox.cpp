@@ -13,26 +13,6 @@ namespace {
 int LineOrNone(LRESULT result) { return result < 0 ? -1 : static_cast<int>(result); }
 }  // namespace
 
-Win32ListBox::Win32ListBox(HWND window, fw::ListBox& control) : window_(window), control_(control) {
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ListBox::Procedure)));
-  control_.Attach(this);
-}
-
-LRESULT CALLBACK Win32ListBox::Procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (id == WM_NCDESTROY) {
-    const WNDPROC original = self->original_;
-    self->control_.Attach(nullptr);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    delete self;
-    return CallWindowProcW(original, window, id, wParam, lParam);
-  }
-  // The control may destroy its own window in there: `self` is not used after.
-  return self->control_.WindowProc(fw::Message{id, wParam, lParam});
-}
-
 int Win32ListBox::Count() { return std::max(0, LineOrNone(SendMessageW(window_, LB_GETCOUNT, 0, 0))); }
 
 std::u16string Win32ListBox::Text(int line) {
@@ -77,22 +57,6 @@ fw::Rect Win32ListBox::ClientRectOnScreen() {
 }
 
 uint32_t Win32ListBox::Style() { return static_cast<uint32_t>(GetWindowLongPtrW(window_, GWL_STYLE)); }
-
-void Win32ListBox::SetFocus() { ::SetFocus(window_); }
-
-void Win32ListBox::Destroy() { DestroyWindow(window_); }
-
-intptr_t Win32ListBox::Send(const fw::Message& message) {
-  return SendMessageW(window_, message.id, message.wParam, message.lParam);
-}
-
-intptr_t Win32ListBox::Default(const fw::Message& message) {
-  return CallWindowProcW(original_, window_, message.id, message.wParam, message.lParam);
-}
-
-intptr_t Win32ListBox::SendToParent(const fw::Message& message) {
-  return SendMessageW(GetParent(window_), message.id, message.wParam, message.lParam);
-}
 
 bool Win32ListBox::CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) {
   if (!CreateWin32Edit(window_, editor, spec)) return false;

@@ -27,7 +27,7 @@ inline constexpr uint32_t kExClientEdge = 0x00000200;
 inline constexpr uint32_t kListSelChange = 1;
 
 // What a control is made with: where (parent client coordinates), its id and styles.
-struct ControlSpec {
+struct ControlLayout {
   Rect rect;
   int id = 0;
   uint32_t style = 0;

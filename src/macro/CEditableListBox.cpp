@@ -55,11 +55,11 @@ void CEditableListBox::BeginEdit() {
   fw::Rect rect = ItemRect(line);
   rect.top -= kEditorMargin;
   rect.bottom += kEditorMargin;
-  const fw::ControlSpec spec{rect, CEditHelper::kId,
+  const fw::ControlLayout layout{rect, CEditHelper::kId,
                              fw::style::kChild | fw::style::kVisible | fw::style::kBorder |
                                  fw::style::kEditAutoHScroll,
                              fw::style::kExClientEdge};
-  if (!host()->CreateEditor(edit_, spec)) return;
+  if (!host()->CreateEditor(edit_, layout)) return;
   edit_.SetText(Text(line));
   edit_.SelectAll();
   edit_.SetFocus();

@@ -17,11 +17,11 @@ namespace tx80 {
 class ChildControls {
  public:
   virtual ~ChildControls() = default;
-  // A list box at spec.rect in the dialog's client coordinates; false when the
+  // A list box at layout.rect in the dialog's client coordinates; false when the
   // dialog has no window or the window could not be made.
-  virtual bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlSpec& spec) = 0;
+  virtual bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) = 0;
   // An edit control, likewise.
-  virtual bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlSpec& spec) = 0;
+  virtual bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) = 0;
 };
 
 }  // namespace tx80

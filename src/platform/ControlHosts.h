@@ -49,9 +49,9 @@ class ListBoxHost {
   virtual intptr_t Default(const fw::Message& message) = 0;
   // Sends a message to the list's parent window and returns its result.
   virtual intptr_t SendToParent(const fw::Message& message) = 0;
-  // Creates an edit window as a child of the list, at spec.rect in the list's
+  // Creates an edit window as a child of the list, at layout.rect in the list's
   // client coordinates, with the list's font; attaches it to `editor`.
-  virtual bool CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) = 0;
+  virtual bool CreateEditor(fw::Edit& editor, const fw::ControlLayout& layout) = 0;
 };
 
 // The real (or simulated) window behind a fw::Edit; same rules as ListBoxHost.

@@ -42,9 +42,9 @@ TEST_F(CEditableListBoxTest, OpensOverTheSelectedLineWithItsText) {
   EXPECT_TRUE(editor()->HasFocus());
   EXPECT_EQ(list.EditIndex(), 1);
   const fw::Rect line = list.ItemRect(1);
-  EXPECT_EQ(editor()->Spec().rect, (fw::Rect{line.left, line.top - 2, line.right, line.bottom + 2}));
-  EXPECT_EQ(editor()->Spec().id, 1);
-  EXPECT_EQ(editor()->Spec().exStyle, fw::style::kExClientEdge);
+  EXPECT_EQ(editor()->Layout().rect, (fw::Rect{line.left, line.top - 2, line.right, line.bottom + 2}));
+  EXPECT_EQ(editor()->Layout().id, 1);
+  EXPECT_EQ(editor()->Layout().exStyle, fw::style::kExClientEdge);
 }
 
 TEST_F(CEditableListBoxTest, OnlyCharacterOneOnASelectedLineOpensIt) {

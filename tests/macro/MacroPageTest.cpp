@@ -21,11 +21,11 @@ const std::initializer_list<Event> kThreeEvents = {{'A', 1, 10}, {'A', 2, 20}, {
 
 TEST_F(MacroPageTest, ControlsAreMadeAndDestroyedInTheirOrder) {
   EXPECT_EQ(os.childControls.CreatedIds(), (std::vector<int>{10004, 10000, 10001, 10002}));
-  EXPECT_EQ(repeatEdit().Spec().rect, kRects[0]);
-  EXPECT_EQ(eventList().Spec().rect, kRects[3]);
-  EXPECT_EQ(nameEdit().Spec().style, fw::style::kChild | fw::style::kVisible | fw::style::kEditWantReturn |
+  EXPECT_EQ(repeatEdit().Layout().rect, kRects[0]);
+  EXPECT_EQ(eventList().Layout().rect, kRects[3]);
+  EXPECT_EQ(nameEdit().Layout().style, fw::style::kChild | fw::style::kVisible | fw::style::kEditWantReturn |
                                          fw::style::kEditCenter);
-  EXPECT_EQ(macroList().Spec().style,
+  EXPECT_EQ(macroList().Layout().style,
             fw::style::kChild | fw::style::kVisible | fw::style::kVScroll | fw::style::kListNotify);
   page.DestroyControls();
   EXPECT_EQ(os.childControls.DestroyedIds(), (std::vector<int>{10004, 10000, 10001, 10002}));

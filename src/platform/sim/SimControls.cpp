@@ -34,8 +34,8 @@ void SimControl::ReleaseFocus() {
 // --- list box ---
 
 SimListBox::SimListBox(SimChildControls& owner, fw::ListBox& control, fw::Dialog& parent,
-                       const fw::ControlSpec& spec)
-    : SimControl(owner, spec), control_(&control), parent_(parent) {}
+                       const fw::ControlLayout& layout)
+    : SimControl(owner, layout), control_(&control), parent_(parent) {}
 
 int SimListBox::Count() { return static_cast<int>(lines_.size()); }
 
@@ -45,7 +45,7 @@ std::u16string SimListBox::Text(int line) {
 }
 
 int SimListBox::AddString(std::u16string_view text) {
-  if (!(spec_.style & fw::style::kListSort)) return InsertString(-1, text);
+  if (!(layout_.style & fw::style::kListSort)) return InsertString(-1, text);
   const auto key = SortKey(text);
   int line = 0;
   while (line < Count() && SortKey(lines_[static_cast<size_t>(line)]) <= key) ++line;
@@ -83,13 +83,13 @@ int SimListBox::TopIndex() { return top_; }
 
 fw::Rect SimListBox::ItemRect(int line) {
   const int y = (line - top_) * kItemHeight;
-  return {0, y, spec_.rect.Width(), y + kItemHeight};
+  return {0, y, layout_.rect.Width(), y + kItemHeight};
 }
 
 fw::Rect SimListBox::ClientRectOnScreen() {
   const fw::Point origin = owner_.parentOrigin;
-  return {origin.x + spec_.rect.left, origin.y + spec_.rect.top, origin.x + spec_.rect.right,
-          origin.y + spec_.rect.bottom};
+  return {origin.x + layout_.rect.left, origin.y + layout_.rect.top, origin.x + layout_.rect.right,
+          origin.y + layout_.rect.bottom};
 }
 
 void SimListBox::Destroy() {
@@ -115,9 +115,9 @@ intptr_t SimListBox::Default(const fw::Message& message) {
 
 intptr_t SimListBox::SendToParent(const fw::Message& message) { return parent_.Dispatch(message).value_or(0); }
 
-bool SimListBox::CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) {
+bool SimListBox::CreateEditor(fw::Edit& editor, const fw::ControlLayout& layout) {
   if (destroyed_) return false;
-  editors_.push_back(&owner_.AddEdit(editor, nullptr, this, spec));
+  editors_.push_back(&owner_.AddEdit(editor, nullptr, this, layout));
   return true;
 }
 
@@ -127,9 +127,9 @@ void SimListBox::Click(int line) {
   if (destroyed_) return;
   TakeFocus();
   SetCurSel(line);
-  if (spec_.style & fw::style::kListNotify)
+  if (layout_.style & fw::style::kListNotify)
     SendToParent({fw::msg::kCommand,
-                  static_cast<uintptr_t>(spec_.id) | (static_cast<uintptr_t>(fw::kListSelChange) << 16), 0});
+                  static_cast<uintptr_t>(layout_.id) | (static_cast<uintptr_t>(fw::kListSelChange) << 16), 0});
 }
 
 void SimListBox::ScrollDown() { Deliver({fw::msg::kVScroll, kScrollLineDown, 0}); }
@@ -142,13 +142,13 @@ void SimListBox::ShowSelection() {
   if (selection_ >= top_ + VisibleLines()) top_ = selection_ - VisibleLines() + 1;
 }
 
-int SimListBox::VisibleLines() const { return std::max(1, spec_.rect.Height() / kItemHeight); }
+int SimListBox::VisibleLines() const { return std::max(1, layout_.rect.Height() / kItemHeight); }
 
 // --- edit ---
 
 SimEdit::SimEdit(SimChildControls& owner, fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList,
-                 const fw::ControlSpec& spec)
-    : SimControl(owner, spec), control_(&control), parentDialog_(parentDialog), parentList_(parentList) {}
+                 const fw::ControlLayout& layout)
+    : SimControl(owner, layout), control_(&control), parentDialog_(parentDialog), parentList_(parentList) {}
 
 void SimEdit::SetText(std::u16string_view text) {
   text_ = text;
@@ -190,39 +190,39 @@ void SimEdit::KeyUp(uint8_t virtualKey) { Deliver({fw::msg::kKeyUp, virtualKey, 
 
 // --- the set of them ---
 
-bool SimChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlSpec& spec) {
-  auto list = std::make_unique<SimListBox>(*this, control, parent, spec);
+bool SimChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) {
+  auto list = std::make_unique<SimListBox>(*this, control, parent, layout);
   control.Attach(list.get());
   controls_.push_back(std::move(list));
-  created_.push_back(spec.id);
+  created_.push_back(layout.id);
   return true;
 }
 
-bool SimChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlSpec& spec) {
-  AddEdit(control, &parent, nullptr, spec);
+bool SimChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) {
+  AddEdit(control, &parent, nullptr, layout);
   return true;
 }
 
 SimEdit& SimChildControls::AddEdit(fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList,
-                                   const fw::ControlSpec& spec) {
-  auto edit = std::make_unique<SimEdit>(*this, control, parentDialog, parentList, spec);
+                                   const fw::ControlLayout& layout) {
+  auto edit = std::make_unique<SimEdit>(*this, control, parentDialog, parentList, layout);
   SimEdit& made = *edit;
   control.Attach(edit.get());
   controls_.push_back(std::move(edit));
-  created_.push_back(spec.id);
+  created_.push_back(layout.id);
   return made;
 }
 
 SimListBox* SimChildControls::ListBox(int id) const {
   for (auto& control : controls_)
-    if (auto* list = dynamic_cast<SimListBox*>(control.get()); list && !list->Destroyed() && list->Spec().id == id)
+    if (auto* list = dynamic_cast<SimListBox*>(control.get()); list && !list->Destroyed() && list->Layout().id == id)
       return list;
   return nullptr;
 }
 
 SimEdit* SimChildControls::Edit(int id) const {
   for (auto& control : controls_)
-    if (auto* edit = dynamic_cast<SimEdit*>(control.get()); edit && !edit->Destroyed() && edit->Spec().id == id)
+    if (auto* edit = dynamic_cast<SimEdit*>(control.get()); edit && !edit->Destroyed() && edit->Layout().id == id)
       return edit;
   return nullptr;
 }
@@ -234,6 +234,6 @@ void SimChildControls::SetFocus(SimControl* control) {
   if (old && !old->Destroyed()) old->Deliver({fw::msg::kKillFocus, 0, 0});
 }
 
-void SimChildControls::Destroyed(SimControl& control) { destroyedIds_.push_back(control.Spec().id); }
+void SimChildControls::Destroyed(SimControl& control) { destroyedIds_.push_back(control.Layout().id); }
 
 }  // namespace tx80

@@ -18,13 +18,13 @@ namespace tx80 {
 
 class SimChildControls;
 
-// What simulated child windows share: their spec, their life, the focus.
+// What simulated child windows share: their layout, their life, the focus.
 class SimControl {
  public:
-  SimControl(SimChildControls& owner, const fw::ControlSpec& spec) : owner_(owner), spec_(spec) {}
+  SimControl(SimChildControls& owner, const fw::ControlLayout& layout) : owner_(owner), layout_(layout) {}
   virtual ~SimControl() = default;
 
-  const fw::ControlSpec& Spec() const { return spec_; }
+  const fw::ControlLayout& Layout() const { return layout_; }
   bool Destroyed() const { return destroyed_; }
   bool HasFocus() const;
   // A message through the window procedure of the attached control.
@@ -34,7 +34,7 @@ class SimControl {
   void TakeFocus();
   void ReleaseFocus();
   SimChildControls& owner_;
-  fw::ControlSpec spec_;
+  fw::ControlLayout layout_;
   bool destroyed_ = false;
 };
 
@@ -43,7 +43,7 @@ class SimEdit;
 // A list box: lines, one selection, a scroll position in lines, fixed-height items.
 class SimListBox final : public ListBoxHost, public SimControl {
  public:
-  SimListBox(SimChildControls& owner, fw::ListBox& control, fw::Dialog& parent, const fw::ControlSpec& spec);
+  SimListBox(SimChildControls& owner, fw::ListBox& control, fw::Dialog& parent, const fw::ControlLayout& layout);
 
   int Count() override;
   std::u16string Text(int line) override;
@@ -56,13 +56,13 @@ class SimListBox final : public ListBoxHost, public SimControl {
   int TopIndex() override;
   fw::Rect ItemRect(int line) override;
   fw::Rect ClientRectOnScreen() override;
-  uint32_t Style() override { return spec_.style; }
+  uint32_t Style() override { return layout_.style; }
   void SetFocus() override { TakeFocus(); }
   void Destroy() override;
   intptr_t Send(const fw::Message& message) override { return Deliver(message); }
   intptr_t Default(const fw::Message& message) override;
   intptr_t SendToParent(const fw::Message& message) override;
-  bool CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) override;
+  bool CreateEditor(fw::Edit& editor, const fw::ControlLayout& layout) override;
   intptr_t Deliver(const fw::Message& message) override;
 
   // What a user does: a click on a line (the parent hears of it with
@@ -95,7 +95,7 @@ class SimEdit final : public EditHost, public SimControl {
  public:
   // The parent is a dialog, or a list box for the in-place editor.
   SimEdit(SimChildControls& owner, fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList,
-          const fw::ControlSpec& spec);
+          const fw::ControlLayout& layout);
 
   std::u16string Text() override { return text_; }
   void SetText(std::u16string_view text) override;
@@ -128,8 +128,8 @@ class SimEdit final : public EditHost, public SimControl {
 // keyboard focus among them (null: the main window has it).
 class SimChildControls final : public ChildControls {
  public:
-  bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlSpec& spec) override;
-  bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlSpec& spec) override;
+  bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) override;
+  bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) override;
 
   // The live control with this id, or null.
   SimListBox* ListBox(int id) const;
@@ -148,7 +148,7 @@ class SimChildControls final : public ChildControls {
  private:
   friend class SimListBox;
   friend class SimEdit;
-  SimEdit& AddEdit(fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList, const fw::ControlSpec& spec);
+  SimEdit& AddEdit(fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList, const fw::ControlLayout& layout);
   void Destroyed(SimControl& control);
 
   std::vector<std::unique_ptr<SimControl>> controls_;

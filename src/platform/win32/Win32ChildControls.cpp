@@ -9,32 +9,32 @@ namespace tx80 {
 
 namespace {
 
-HWND CreateChild(const wchar_t* windowClass, HWND parent, const fw::ControlSpec& spec) {
-  return CreateWindowExW(spec.exStyle, windowClass, L"", spec.style, spec.rect.left, spec.rect.top,
-                         spec.rect.Width(), spec.rect.Height(), parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+HWND CreateChild(const wchar_t* windowClass, HWND parent, const fw::ControlLayout& layout) {
+  return CreateWindowExW(layout.exStyle, windowClass, L"", layout.style, layout.rect.left, layout.rect.top,
+                         layout.rect.Width(), layout.rect.Height(), parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND DialogWindow(fw::Dialog& dialog) { return dialog.HasWindow() ? WindowHandle(&dialog.Host()) : nullptr; }
 
 }  // namespace
 
-bool Win32ChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlSpec& spec) {
+bool Win32ChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) {
   HWND parentWindow = DialogWindow(parent);
   if (!parentWindow) return false;
-  HWND window = CreateChild(L"LISTBOX", parentWindow, spec);
+  HWND window = CreateChild(L"LISTBOX", parentWindow, layout);
   if (!window) return false;
   new Win32ListBox(window, control);  // owned by its window, freed at WM_NCDESTROY
   return true;
 }
 
-bool Win32ChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlSpec& spec) {
+bool Win32ChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) {
   HWND parentWindow = DialogWindow(parent);
-  return parentWindow && CreateWin32Edit(parentWindow, control, spec);
+  return parentWindow && CreateWin32Edit(parentWindow, control, layout);
 }
 
-bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlSpec& spec) {
-  HWND window = CreateChild(L"EDIT", parent, spec);
+bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlLayout& layout) {
+  HWND window = CreateChild(L"EDIT", parent, layout);
   if (!window) return false;
   new Win32Edit(window, control);  // owned by its window, freed at WM_NCDESTROY
   return true;

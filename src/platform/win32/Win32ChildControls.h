@@ -13,12 +13,12 @@ namespace tx80 {
 // control object's WindowProc first; the original procedure is its Default.
 class Win32ChildControls final : public ChildControls {
  public:
-  bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlSpec& spec) override;
-  bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlSpec& spec) override;
+  bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) override;
+  bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) override;
 };
 
 // Creates an EDIT child of `parent` for `control`; false when it failed.
-bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlSpec& spec);
+bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlLayout& layout);
 
 class Win32ListBox final : public Win32SubclassedControl<ListBoxHost, fw::ListBox> {
  public:
@@ -36,7 +36,7 @@ class Win32ListBox final : public Win32SubclassedControl<ListBoxHost, fw::ListBo
   fw::Rect ItemRect(int line) override;
   fw::Rect ClientRectOnScreen() override;
   uint32_t Style() override;
-  bool CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) override;
+  bool CreateEditor(fw::Edit& editor, const fw::ControlLayout& layout) override;
 };
 
 class Win32Edit final : public Win32SubclassedControl<EditHost, fw::Edit> {

@@ -58,8 +58,8 @@ fw::Rect Win32ListBox::ClientRectOnScreen() {
 
 uint32_t Win32ListBox::Style() { return static_cast<uint32_t>(GetWindowLongPtrW(window_, GWL_STYLE)); }
 
-bool Win32ListBox::CreateEditor(fw::Edit& editor, const fw::ControlSpec& spec) {
-  if (!CreateWin32Edit(window_, editor, spec)) return false;
+bool Win32ListBox::CreateEditor(fw::Edit& editor, const fw::ControlLayout& layout) {
+  if (!CreateWin32Edit(window_, editor, layout)) return false;
   // The editor writes in the list's font.
   editor.Send(WM_SETFONT, static_cast<uintptr_t>(SendMessageW(window_, WM_GETFONT, 0, 0)), TRUE);
   return true;

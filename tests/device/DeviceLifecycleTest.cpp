@@ -52,6 +52,15 @@ TEST(StartWithMouse, StartsTheThreadsAndAppliesTheProfile) {
   EXPECT_TRUE(std::filesystem::exists(program.dir / "config.ini"));
 }
 
+TEST(StartWithMouse, WithoutSettingsTheFirstApplyCreatesThem) {
+  SimDesktop desktop;
+  MouseProgram program(desktop);
+  program.Start();
+  const std::string text = test::ReadFile(program.dir / "config.ini");
+  EXPECT_EQ(text.rfind("[Init]\r\nCurConfig=0\r\n[Config6]\r\nK1=0\r\n", 0), 0u) << text;
+  EXPECT_NE(text.find("[Config0]\r\nK1=0\r\n"), std::string::npos) << text;
+}
+
 class ConnectedProgram : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -25,6 +25,11 @@ def lay_out(directory, repo, exe):
     shutil.copy2(exe, directory / EXE_NAME)
 
 
+def windows_path(path):
+    """A Linux path as Wine's programs name it (drive Z: is the root)."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
 def _wine_string(traced):
     """The text of a string in Wine's debug notation (\\n, \\", \\\\, \\xxxx)."""
     escapes = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
@@ -75,11 +80,21 @@ class ProgramTest:
         if use_mouse:
             self.mouse_port = free_port()
             extra_env["TX80_EMU_PORT"] = str(self.mouse_port)
+            self.report_log = self.artifacts / f"{self.name}-{len(self.processes) + 1}-reports.log"
+            self.report_log.unlink(missing_ok=True)
+            extra_env["TX80_EMU_REPORT_LOG"] = windows_path(self.report_log)
             if order:
                 extra_env["TX80_EMU_ORDER"] = order
         process = self.prefix.start(self.dir / EXE_NAME, log, emulated_mouse=use_mouse, extra_env=extra_env)
         self.processes.append(process)
         return process
+
+    def reports_sent(self):
+        """Every feature report the program of the last launch sent to the
+        emulated mouse, as "07 10 01 01 ..." lines; still there after it ended."""
+        if not self.report_log.exists():
+            return []
+        return self.report_log.read_text(encoding="ascii").splitlines()
 
     def mouse(self, process=None):
         """The control channel of the emulated mouse of the last launch."""

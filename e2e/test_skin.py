@@ -16,3 +16,21 @@ def test_window_takes_the_outline_of_the_mask(t):
     for corner in ((x + 2, y + 2), (x + width - 3, y + height - 3)):
         assert t.desktop.window_at(*corner) != inside, f"the corner {corner} still belongs to the window"
     assert program.poll() is None
+
+
+def test_missing_layout_file_ends_the_program_before_the_mouse(t):
+    t.prefix.run(["reg", "add", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity", "/d", "3", "/f"])
+    t.set_ini("config.ini", "Init", "VER_SEL", "1")
+    t.set_ini("config.ini", "Config1", "DPI_SPEED", "8")
+    t.remove("skins/INI_EN/skin_color_en.ini")
+    settings = (t.dir / "config.ini").read_bytes()
+    program = t.launch(mouse=True)
+    box, text = t.wait_for_message_box(program, caption="TX80_KARVO")
+    assert text == "找不到配置文件", text
+    t.desktop.key(box, "Return")
+    assert t.wait_exit(program) == 0
+    assert t.message_boxes(program) == ["找不到配置文件"], t.message_boxes(program)
+    assert t.reports_sent() == [], t.reports_sent()
+    assert (t.dir / "config.ini").read_bytes() == settings, "config.ini was written: the profile was applied"
+    speed = t.prefix.run(["reg", "query", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity"])
+    assert speed.split()[-1] == "10", speed

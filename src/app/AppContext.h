@@ -15,6 +15,23 @@
 
 namespace tx80 {
 
+// The main window as the other threads see it: set when the window exists and
+// cleared the moment it is destroyed, so that a late request from a background
+// thread reaches no window (and never a host that is gone).
+class MainWindowRef {
+ public:
+  void Set(WindowHost* host);
+  void Clear() { Set(nullptr); }
+  // Requests a repaint of the whole window; nothing once it is gone.
+  void Invalidate();
+  // Posts a message to the window; nothing once it is gone.
+  void Post(uint32_t id, uintptr_t wParam, intptr_t lParam);
+
+ private:
+  std::mutex mutex_;
+  WindowHost* host_ = nullptr;
+};
+
 // Where the program keeps its files: all beside the program file.
 struct AppPaths {
   std::filesystem::path programDirectory;
@@ -44,10 +61,10 @@ struct AppContext {
   // and config.ini in step.
   std::recursive_mutex profileOperation;
 
-  // The main window once it exists. Background threads use it only to ask
-  // for a repaint.
-  std::atomic<WindowHost*> mainWindow{nullptr};
-  void RepaintMainWindow();
+  // The main window while it exists. Background threads use it only to ask
+  // for a repaint or to post a message.
+  MainWindowRef mainWindow;
+  void RepaintMainWindow() { mainWindow.Invalidate(); }
 
   // The background loops end when this is set. The program itself never sets
   // it (process exit ends them); tests do, to end the loops they started. A

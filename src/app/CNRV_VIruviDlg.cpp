@@ -37,7 +37,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   flags.ButtonPending = false;
   flags.MacroStop = false;
 
-  context_.mainWindow = &Host();
+  context_.mainWindow.Set(&Host());
   // The threads hold the program's state, never the dialog, which ends before them.
   AppContext& context = context_;
   os.threads.Start([&context] { ButtonReportReader(context).Run(); }, ThreadPriority::Highest);
@@ -97,6 +97,8 @@ bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
 }
 
 void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
+
+void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
 bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
 

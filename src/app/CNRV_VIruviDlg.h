@@ -19,6 +19,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
   bool OnInitDialog() override;
   bool PreTranslateMessage(const fw::Message& message) override;
   void OnClose() override;
+  void OnDestroyed() override;
   bool OnSysCommand(uint32_t command) override;
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;

@@ -13,6 +13,12 @@ tx80::WindowHost& Dialog::Host() const {
 
 void Dialog::OnClose() { Host().Destroy(); }
 
+void Dialog::Detach() {
+  if (!host_) return;
+  host_ = nullptr;
+  OnDestroyed();
+}
+
 bool Dialog::OnDeviceChange(uintptr_t, const DeviceBroadcast*) { return true; }
 
 std::optional<intptr_t> Dialog::Dispatch(const Message& message) {

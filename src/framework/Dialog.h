@@ -23,8 +23,12 @@ class Dialog {
 
   int TemplateId() const { return templateId_; }
 
-  // Called by the backend: when the window exists, and with null when it is gone.
+  // Called by the backend when the window exists.
   void Attach(tx80::WindowHost* host) { host_ = host; }
+  // Called by every backend the moment the window is destroyed, whoever
+  // destroyed it: from then on the dialog has no window (HasWindow is false,
+  // even inside the handler that destroyed it). Calls OnDestroyed once.
+  void Detach();
   bool HasWindow() const { return host_ != nullptr; }
   tx80::WindowHost& Host() const;
 
@@ -35,6 +39,8 @@ class Dialog {
   virtual bool OnDeviceChange(uintptr_t event, const DeviceBroadcast* broadcast);
 
   virtual bool OnInitDialog() { return true; }
+  // The window is gone; what pointed at it must let go.
+  virtual void OnDestroyed() {}
   // Sees every message of the modal loop first; true swallows it.
   virtual bool PreTranslateMessage(const Message&) { return false; }
   virtual void OnClose();

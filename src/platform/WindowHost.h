@@ -23,7 +23,9 @@ class WindowHost {
   // Paints what is waiting to be repainted now, before returning.
   virtual void UpdateNow() = 0;
   virtual void Show(ShowMode mode) = 0;
-  // Destroys the window; a modal loop running it ends.
+  // Destroys the window; a modal loop running it ends. On every backend the
+  // dialog loses its window at once (fw::Dialog::Detach, before Destroy
+  // returns), and every later call on this host does nothing.
   virtual void Destroy() = 0;
   // Appends a separator and the item to the window's system menu; false when
   // the window has none.

@@ -88,7 +88,9 @@ TEST(ShippedDataTest, ProfileKeysAreInTheOrderTheProgramWritesThem) {
   std::vector<std::string> keys;
   std::vector<std::string> sections;
   const auto finish = [&] {
-    if (!section.empty() && section != "Init") EXPECT_EQ(keys, order) << section;
+    if (!section.empty() && section != "Init") {
+      EXPECT_EQ(keys, order) << section;
+    }
   };
   while (std::getline(file, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -20,12 +20,14 @@ void SimWindowHost::SetCaption(std::u16string_view caption) {
 }
 
 void SimWindowHost::Invalidate(bool) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   invalidRegion_.clear();
   ++invalidations_;
 }
 
 void SimWindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   invalidRegion_ = rectangles;
   ++invalidations_;
@@ -44,7 +46,7 @@ void SimWindowHost::Show(ShowMode mode) {
 void SimWindowHost::Destroy() {
   if (destroyed_.exchange(true)) return;
   desktop_.RemoveWindow(this);
-  dialog_.Attach(nullptr);
+  dialog_.Detach();
 }
 
 bool SimWindowHost::AppendToSystemMenu(uint32_t id, std::u16string_view text) {
@@ -59,6 +61,7 @@ void SimWindowHost::SetBigIcon() {
 }
 
 void SimWindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   posted_.push_back(fw::Message{id, wParam, lParam, true});
 }

@@ -81,9 +81,12 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
 
   switch (id) {
     case WM_NCDESTROY:
+      // The dialog loses its window now, not when the loop notices: the
+      // handler that destroyed it may still be running (a start sequence).
       SetWindowLongPtrW(window, DWLP_USER, 0);
       running->host.SetHandle(nullptr);
       running->destroyed = true;
+      dialog.Detach();
       return FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(ProgramIcon());
@@ -110,7 +113,7 @@ int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
                                    DialogProcedure, reinterpret_cast<LPARAM>(&running));
   if (!window) {
     // Either the template is missing, or the dialog ended in its own OnInitDialog.
-    dialog.Attach(nullptr);
+    dialog.Detach();
     return running.destroyed ? 0 : -1;
   }
 
@@ -143,7 +146,7 @@ int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
 
   running_.pop_back();
   running.host.EnableOwner();
-  dialog.Attach(nullptr);
+  dialog.Detach();
   return 0;
 }
 

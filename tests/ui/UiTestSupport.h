@@ -58,6 +58,13 @@ struct ShapeRecordingWindow : WindowHost {
     ++shapeCalls;
   }
   void Resize(int, int) override {}
+  fw::Rect ScreenRect() override { return {}; }
+  void Move(const fw::Rect&) override {}
+  bool IsMinimized() override { return false; }
+  bool IsVisible() override { return true; }
+  void SetForeground() override {}
+  intptr_t Send(uint32_t, uintptr_t, intptr_t) override { return 0; }
+  void EndModal(int) override {}
   std::vector<fw::Rect> shape;
   int shapeCalls = 0;
   std::vector<std::string> requests;

@@ -110,3 +110,37 @@ void Win32WindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, 
 void Win32WindowHost::UpdateNow() { UpdateWindow(Handle()); }
 
 }  // namespace tx80
+
+namespace tx80 {
+
+fw::Rect Win32WindowHost::ScreenRect() {
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32WindowHost::Move(const fw::Rect& rect) {
+  MoveWindow(Handle(), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+}
+
+bool Win32WindowHost::IsMinimized() { return IsIconic(Handle()) != FALSE; }
+
+bool Win32WindowHost::IsVisible() { return IsWindowVisible(Handle()) != FALSE; }
+
+void Win32WindowHost::SetForeground() { SetForegroundWindow(Handle()); }
+
+intptr_t Win32WindowHost::Send(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+  HWND window = Handle();
+  return window ? SendMessageW(window, id, wParam, lParam) : 0;
+}
+
+void Win32WindowHost::EndModal(int result) {
+  if (!modal_) {
+    ShowWindow(Handle(), SW_HIDE);
+    return;
+  }
+  endResult_ = result;
+  Destroy();
+}
+
+}  // namespace tx80

@@ -39,8 +39,9 @@ void ApplyProfile(AppContext& context) {
   const ProfileFields& fields = state.fields;
 
   flags.DriverActive = true;
-  WriteCurConfig(config, state.CurConfig);
-  SaveProfile(fields, config, kAppliedProfile);
+  // The whole record in one save, before anything is sent: config.ini never
+  // holds a profile half written, whatever happens to the commands.
+  SaveAppliedProfile(os.files, fields, config, state.CurConfig);
 
   for (int slot = 1; slot <= 7; ++slot) {
     const FunctionInfo function = LookupFunction(fields.K[slot - 1]);
@@ -60,7 +61,6 @@ void ApplyProfile(AppContext& context) {
   if (os.systemMouse.WheelScrollLines()) os.systemMouse.SetWheelScrollLines((fields.WHEEL_SPEED + 1u) % 256u);
 
   context.commands.Send(FireTimeCommand(fields.FIRE_TIME));
-  SaveProfile(fields, config, state.CurConfig);
 }
 
 }  // namespace tx80

@@ -88,7 +88,7 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
   context_.RepaintMainWindow();
   // Saved even when the level did not change, like the command.
-  SaveDpiLevel(level, context_.paths.configPath, state.CurConfig);
+  SaveDpiLevel(context_.platform.files, level, context_.paths.configPath, state.CurConfig);
 }
 
 void FunctionExecutor::ToggleLed() {
@@ -116,7 +116,7 @@ void FunctionExecutor::NextProfile() {
   const int32_t current = context_.profile.CurConfig();
   const int32_t next = current >= kProfiles ? 1 : current + 1;
   context_.profile.SetCurConfig(next);
-  LoadProfile(context_.profile, context_.paths.configPath, next, false);
+  LoadProfile(context_.platform.files, context_.profile, context_.paths.configPath, next, false);
   ApplyProfile(context_);
   context_.RepaintMainWindow();
 }

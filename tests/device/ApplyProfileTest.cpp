@@ -116,10 +116,10 @@ TEST_F(ApplyProfileTest, RecordsTheAppliedProfile) {
   fields.LED_STATUS = 2;
   Apply(fields);
   const auto config = program.dir / "config.ini";
-  EXPECT_EQ(ReadCurConfig(config), 3);
+  EXPECT_EQ(ReadCurConfig(program.os.files, config), 3);
   ProfileModel applied, own;
-  LoadProfile(applied, config, kAppliedProfile, false);
-  LoadProfile(own, config, 3, false);
+  LoadProfile(program.os.files, applied, config, kAppliedProfile, false);
+  LoadProfile(program.os.files, own, config, 3, false);
   EXPECT_EQ(applied.Fields(), fields);
   EXPECT_EQ(own.Fields(), fields);
   EXPECT_EQ(program.context.profile.Snapshot().ActiveLedMode, 2);

@@ -5,6 +5,7 @@
 
 #include "device/CommandReport.h"
 #include "device/DeviceLink.h"
+#include "app/SaveFailures.h"
 #include "device/DriverFlags.h"
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
@@ -43,6 +44,10 @@ struct AppContext {
   // button) come from two threads; one at a time keeps the mouse, the model
   // and config.ini in step.
   std::recursive_mutex profileOperation;
+  // After every save of a settings or macro file, from any thread: a failure
+  // is posted to the main window, which tells the user once per file.
+  SaveFailures saveFailures;
+  void ReportSave(const std::filesystem::path& file, bool saved);
 
   // The main window once it exists. Background threads use it only to ask
   // for a repaint.

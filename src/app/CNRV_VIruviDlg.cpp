@@ -105,6 +105,10 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
   return std::nullopt;
 }
 

@@ -41,7 +41,7 @@ void ApplyProfile(AppContext& context) {
   flags.DriverActive = true;
   // The whole record in one save, before anything is sent: config.ini never
   // holds a profile half written, whatever happens to the commands.
-  SaveAppliedProfile(os.files, fields, config, state.CurConfig);
+  context.ReportSave(config, SaveAppliedProfile(os.files, fields, config, state.CurConfig));
 
   for (int slot = 1; slot <= 7; ++slot) {
     const FunctionInfo function = LookupFunction(fields.K[slot - 1]);

@@ -88,7 +88,8 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
   context_.RepaintMainWindow();
   // Saved even when the level did not change, like the command.
-  SaveDpiLevel(context_.platform.files, level, context_.paths.configPath, state.CurConfig);
+  const std::filesystem::path& config = context_.paths.configPath;
+  context_.ReportSave(config, SaveDpiLevel(context_.platform.files, level, config, state.CurConfig));
 }
 
 void FunctionExecutor::ToggleLed() {

@@ -104,7 +104,7 @@ void MacroPage::ImportMacros() {
 void MacroPage::ExportMacros() {
   const FileDialogOptions options{kMacroFileFilter, context_.paths.programDirectory, kMacroFileExtension};
   if (const auto path = context_.platform.dialogs.SaveFile(Owner(), options))
-    SaveMacroFile(context_.platform.files, store_, *path);
+    context_.ReportSave(*path, SaveMacroFile(context_.platform.files, store_, *path));
 }
 
 void MacroPage::NewMacro() {
@@ -153,7 +153,8 @@ void MacroPage::SaveMacros() {
     repeatCountEdit_.SetText(u"65535");
   }
   store_.SetRepeatCount(store_.currentMacro(), static_cast<uint16_t>(count));
-  SaveMacroFile(context_.platform.files, store_, context_.paths.macroFilePath);
+  const std::filesystem::path& file = context_.paths.macroFilePath;
+  context_.ReportSave(file, SaveMacroFile(context_.platform.files, store_, file));
 }
 
 void MacroPage::ToggleRepeatMode() {

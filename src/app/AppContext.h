@@ -7,6 +7,7 @@
 #include "device/DeviceLink.h"
 #include "app/SaveFailures.h"
 #include "device/DriverFlags.h"
+#include "device/PendingSystemMouse.h"
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
@@ -44,6 +45,9 @@ struct AppContext {
   // button) come from two threads; one at a time keeps the mouse, the model
   // and config.ini in step.
   std::recursive_mutex profileOperation;
+  // What the last apply asks of the system mouse settings, set outside that lock.
+  PendingSystemMouse pendingSystemMouse;
+
   // After every save of a settings or macro file, from any thread: a failure
   // is posted to the main window, which tells the user once per file.
   SaveFailures saveFailures;

@@ -95,7 +95,7 @@ IniFile Parse(FileStore& files, std::string_view bytes) {
   bytes.remove_prefix(Mark(ini.encoding).size());
   const std::size_t unit = UnitSize(ini.encoding);
   const std::size_t size = bytes.size() - bytes.size() % unit;
-  ini.oddByte = bytes.substr(size);
+  if (size < bytes.size()) ini.oddByte.assign(1, bytes.back());
   auto codeAt = [&](std::size_t i) -> char16_t {
     return unit == 1 ? static_cast<uint8_t>(bytes[i])
                      : static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8));
@@ -227,7 +227,7 @@ bool HasLineBreak(std::u16string_view text) { return text.find_first_of(u"\r\n")
 
 // A file of the code page whose last non-UTF-8 line was just replaced reads
 // as UTF-8 from now on: the batch must go on as a reread would.
-void RecheckCodePage(FileStore& files, IniFile& ini) {
+void RecheckCodePage(IniFile& ini) {
   if (ini.encoding != Encoding::Ansi) return;
   for (const Line& line : ini.lines)
     if (!IsValidUtf8(line.bytes)) return;
@@ -258,7 +258,7 @@ bool Apply(FileStore& files, IniFile& ini, const ProfileWrite& write) {
   std::optional<Line> replaced = MakeLine(files, ini, keyLine, line.end);
   if (!replaced) return false;
   line = std::move(*replaced);
-  RecheckCodePage(files, ini);
+  RecheckCodePage(ini);
   return true;
 }
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <mutex>
 
+#include "app/SaveFailures.h"
 #include "device/CommandReport.h"
 #include "device/DeviceLink.h"
-#include "app/SaveFailures.h"
 #include "device/DriverFlags.h"
 #include "device/PendingSystemMouse.h"
 #include "macro/MacroStore.h"
@@ -42,8 +42,8 @@ struct AppContext {
   CommandReport commands{platform.hid, device};
 
   // Whole-profile operations that load, save and send (apply, the next-profile
-  // button) come from two threads; one at a time keeps the mouse, the model
-  // and config.ini in step.
+  // and DPI buttons) come from two threads; one at a time keeps the mouse, the
+  // model and config.ini in step. Nothing that waits on a window runs under it.
   std::recursive_mutex profileOperation;
   // What the last apply asks of the system mouse settings, set outside that lock.
   PendingSystemMouse pendingSystemMouse;

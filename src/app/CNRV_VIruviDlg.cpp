@@ -50,9 +50,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetBigIcon();
 
   paths.configPath = paths.programDirectory / "config.ini";
-  profile.SetCurConfig(ReadCurConfig(paths.configPath));
-  profile.SetLanguageFlag(ReadLanguage(paths.configPath));
-  LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
+  profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
+  profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
+  LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
@@ -70,7 +70,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
-  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
   if (!context_.device.Discover(os.hid, Host())) {
@@ -107,6 +107,10 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
   return std::nullopt;
 }
 
@@ -118,8 +122,8 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
 
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
-  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
-          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
+          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {

@@ -39,7 +39,7 @@ class FunctionExecutorTest : public ::testing::Test {
     executor.PerformPendingPress();
   }
   int32_t SavedLevel() {
-    return ParseDecimal(ReadProfileString(program.dir / "config.ini", u"Config1", u"DPI_LEVEL", 5));
+    return ParseDecimal(ReadProfileString(program.os.files, program.dir / "config.ini", u"Config1", u"DPI_LEVEL", 5));
   }
 
   SimDesktop desktop;
@@ -126,7 +126,7 @@ TEST_F(FunctionExecutorTest, NextProfileWrapsFromFiveToOneAndSendsIt) {
   EXPECT_EQ(program.context.profile.CurConfig(), 1);
   EXPECT_EQ(program.context.profile.Fields().FIRE_TIME, 300);
   EXPECT_EQ(program.mouse->GetState().fire, 37);
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Init", u"CurConfig", 5), u"1");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Init", u"CurConfig", 5), u"1");
 }
 
 TEST_F(FunctionExecutorTest, PlaysTheAssignedMacro) {

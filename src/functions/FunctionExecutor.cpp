@@ -64,7 +64,6 @@ void FunctionExecutor::PerformPendingPress() {
     }
   }
   flags.ButtonPending = false;
-  flags.MacroStop = false;
 }
 
 void FunctionExecutor::Run() {

@@ -28,7 +28,7 @@ void MainWindowRef::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
 
 void AppContext::ReportSave(const std::filesystem::path& file, bool saved) {
   if (!saveFailures.Record(file, saved)) return;
-  if (WindowHost* window = mainWindow.load()) window->Post(kSaveFailedMessage, 0, 0);
+  mainWindow.Post(kSaveFailedMessage, 0, 0);
 }
 
 void AppContext::RequestStop() {

@@ -67,7 +67,7 @@ Macro DecodeMacroValue(std::u16string_view value) {
 void LoadMacroFile(MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs, WindowHost* owner) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    dialogs.MessageBox(owner, u"找不到配置文件", kMacroFileMessageCaption);
+    dialogs.MessageBox(owner, kMacroFileMissingMessage, kMacroFileMessageCaption);
   }
   const int32_t declared = ParseDecimal(ReadProfileString(path, kSection, kCountKey, kCountBuffer));
   // The store has twelve slots: a larger count loads the first twelve macros,

@@ -18,6 +18,9 @@ std::u16string ProfileSection(int32_t profile);
 // `factory`, reads the factory section of profile n; profile 5's English one
 // when the model's LanguageFlag is exactly 1.
 void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t profile, bool factory);
+// Whether the section LoadProfile would read holds a profile: at least one of
+// its keys. A file without the section holds none.
+bool HoldsProfile(const ProfileModel& model, const std::filesystem::path& file, int32_t profile, bool factory);
 // Writes every key of the profile, in the file's key order, into "Config" + n.
 void SaveProfile(const ProfileFields& fields, const std::filesystem::path& file, int32_t profile);
 // Writes only DPI_LEVEL into "Config" + n.

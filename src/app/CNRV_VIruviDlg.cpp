@@ -26,7 +26,11 @@ std::u16string PlugInMessage(int languageFlag) {
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
-    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
+    : fw::Dialog(kTemplateId),
+      context_(context),
+      macroPage_(*this, context, context.macros),
+      clicks_(*this, context, macroPage_),
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -118,6 +122,16 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   TrackHover(context_.hover, context_.skin, context_.flags.CurrentPage, fw::Point{x, y}, [this] {
     RequestHoverRepaint(Host(), context_.flags.CurrentPage, context_.shape.MainRegionRectangles);
   });
+}
+
+void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
+
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+// The window goes out of sight; the program keeps working as the mouse's driver.
+void CNRV_VIruviDlg::HideToTray() {
+  Host().Show(ShowMode::Minimize);
+  Host().Show(ShowMode::Hide);
 }
 
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {

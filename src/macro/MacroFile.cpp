@@ -68,7 +68,7 @@ void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::p
                    WindowHost* owner) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    dialogs.MessageBox(owner, u"找不到配置文件", kMacroFileMessageCaption);
+    dialogs.MessageBox(owner, kMacroFileMissingMessage, kMacroFileMessageCaption);
   }
   const int32_t declared = ParseDecimal(ReadProfileString(files, path, kSection, kCountKey, kCountBuffer));
   // The store has twelve slots: a larger count loads the first twelve macros,

@@ -14,6 +14,8 @@ class WindowHost;
 
 // Caption of the message shown when a macro file is missing.
 inline constexpr std::u16string_view kMacroFileMessageCaption = u"TX80_KARVO";
+// The message itself.
+inline constexpr std::u16string_view kMacroFileMissingMessage = u"找不到配置文件";
 
 // Replaces the store's macros with those of the macro file at `path` (section
 // "Macros": "macroNum", then keys "0".."n-1"). A missing file shows

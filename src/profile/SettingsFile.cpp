@@ -1,5 +1,7 @@
 #include "profile/SettingsFile.h"
 
+#include <vector>
+
 #include "framework/Decimal.h"
 
 namespace tx80 {
@@ -51,13 +53,29 @@ std::u16string FactorySection(int32_t profile, int32_t languageFlag) {
   return Numbered(u"CfgReset", profile);
 }
 
+std::u16string SectionToLoad(const ProfileModel& model, int32_t profile, bool factory) {
+  return factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
+}
+
+std::vector<std::u16string> ProfileKeys() {
+  std::vector<std::u16string> keys;
+  for (int slot = 1; slot <= 7; ++slot) keys.push_back(Numbered(u"K", slot));
+  for (auto key : {u"DPI_LEVEL", u"WHEEL_STATUS", u"MACRO_MODE2"}) keys.emplace_back(key);
+  for (int level = 0; level < 4; ++level) {
+    keys.push_back(DpiKey(u"DPI_SET", level));
+    keys.push_back(DpiKey(u"DPI_SET_EN", level));
+  }
+  for (auto key : {u"LED_STATUS", u"DPI_SPEED", u"WHEEL_SPEED", u"FIRE_TIME"}) keys.emplace_back(key);
+  return keys;
+}
+
 }  // namespace
 
 std::u16string ProfileSection(int32_t profile) { return Numbered(u"Config", profile); }
 
 void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& file, int32_t profile,
                  bool factory) {
-  const std::u16string section = factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
+  const std::u16string section = SectionToLoad(model, profile, factory);
   auto shortValue = [&](std::u16string_view key) { return ReadNumber(files, file, section, key, kShortBuffer); };
   auto longValue = [&](std::u16string_view key) { return ReadNumber(files, file, section, key, kLongBuffer); };
 
@@ -75,6 +93,16 @@ void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::p
   f.WHEEL_SPEED = static_cast<uint8_t>(shortValue(u"WHEEL_SPEED"));
   f.FIRE_TIME = shortValue(u"FIRE_TIME");
   model.Load(f);
+}
+
+bool HoldsProfile(FileStore& files, const ProfileModel& model, const std::filesystem::path& file, int32_t profile,
+                  bool factory) {
+  const std::u16string section = SectionToLoad(model, profile, factory);
+  // One character is enough to tell a key that is there from one that is not.
+  constexpr std::size_t kPresenceBuffer = 2;
+  for (const std::u16string& key : ProfileKeys())
+    if (!ReadProfileString(files, file, section, key, kPresenceBuffer).empty()) return true;
+  return false;
 }
 
 bool SaveProfile(FileStore& files, const ProfileFields& fields, const std::filesystem::path& file, int32_t profile) {

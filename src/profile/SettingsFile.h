@@ -25,6 +25,10 @@ std::u16string ProfileSection(int32_t profile);
 // when the model's LanguageFlag is exactly 1.
 void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& file, int32_t profile,
                  bool factory);
+// Whether the section LoadProfile would read holds a profile: at least one of
+// its keys. A file without the section holds none.
+bool HoldsProfile(FileStore& files, const ProfileModel& model, const std::filesystem::path& file, int32_t profile,
+                  bool factory);
 // Writes every key of the profile, in the file's key order, into "Config" + n,
 // as one replacement of the file.
 bool SaveProfile(FileStore& files, const ProfileFields& fields, const std::filesystem::path& file, int32_t profile);

@@ -145,5 +145,17 @@ TEST(ShippedDataTest, DefaultMacrosLoadInBothLanguages) {
   EXPECT_NE(names[0], names[1]);  // names in the language
 }
 
+// The guide opens from the program folder with no network: nothing in it
+// may load from elsewhere.
+TEST(ShippedDataTest, UserGuideHasBothLanguagesAndNeedsNothingElse) {
+  const std::string guide = test::ReadFile(kData / "help" / "index.html");
+  ASSERT_FALSE(guide.empty());
+  EXPECT_NE(guide.find("charset=\"utf-8\""), std::string::npos);
+  EXPECT_NE(guide.find("id=\"en\""), std::string::npos);
+  EXPECT_NE(guide.find("id=\"cn\""), std::string::npos);
+  for (const char* outside : {"http:", "https:", "src=", "<link", "url(", "@import"})
+    EXPECT_EQ(guide.find(outside), std::string::npos) << outside;
+}
+
 }  // namespace
 }  // namespace tx80

@@ -33,6 +33,12 @@ class SimDialogs : public Dialogs {
   void MessageBox(WindowHost* owner, std::u16string_view text, std::u16string_view caption) override;
   std::vector<Shown> Messages() const;
 
+  // Questions answer with the next of yesNoAnswers (none left: No) and are
+  // recorded.
+  bool AskYesNo(WindowHost* owner, std::u16string_view text, std::u16string_view caption) override;
+  std::vector<Shown> Questions() const;
+  std::deque<bool> yesNoAnswers;
+
   // File dialogs answer with the next of fileChoices (none left, or an empty
   // entry: the user cancelled) and are recorded.
   std::optional<std::filesystem::path> OpenFile(WindowHost* owner, const FileDialogOptions& options) override;
@@ -50,6 +56,7 @@ class SimDialogs : public Dialogs {
   std::optional<std::filesystem::path> ChooseFile(bool save, const FileDialogOptions& options);
   mutable std::mutex mutex_;
   std::vector<Shown> shown_;
+  std::vector<Shown> questions_;
   std::vector<FileDialogShown> fileDialogs_;
 };
 

@@ -8,6 +8,7 @@ import time
 
 import ini
 from mouse import MouseControl, free_port
+from spy import InputSpy
 
 EXE_NAME = "TX80.exe"
 
@@ -23,6 +24,11 @@ def lay_out(directory, repo, exe):
         shutil.copytree(repo / "data", directory, dirs_exist_ok=True)
     # The program under test, whatever the staging copied.
     shutil.copy2(exe, directory / EXE_NAME)
+
+
+def windows_path(path):
+    """A Linux path as Wine's programs name it (drive Z: is the root)."""
+    return "Z:" + str(path).replace("/", "\\")
 
 
 def _wine_string(traced):
@@ -45,6 +51,7 @@ class ProgramTest:
         self.processes = []
         self._logs = []
         self._mice = []
+        self._spies = []
 
     # Files of the program directory.
     def remove(self, relative):
@@ -75,17 +82,35 @@ class ProgramTest:
         if use_mouse:
             self.mouse_port = free_port()
             extra_env["TX80_EMU_PORT"] = str(self.mouse_port)
+            self.report_log = self.artifacts / f"{self.name}-{len(self.processes) + 1}-reports.log"
+            self.report_log.unlink(missing_ok=True)
+            extra_env["TX80_EMU_REPORT_LOG"] = windows_path(self.report_log)
             if order:
                 extra_env["TX80_EMU_ORDER"] = order
         process = self.prefix.start(self.dir / EXE_NAME, log, emulated_mouse=use_mouse, extra_env=extra_env)
         self.processes.append(process)
         return process
 
+    def reports_sent(self):
+        """Every feature report the program of the last launch sent to the
+        emulated mouse, as "07 10 01 01 ..." lines; still there after it ended."""
+        if not self.report_log.exists():
+            return []
+        return self.report_log.read_text(encoding="ascii").splitlines()
+
     def mouse(self, process=None):
         """The control channel of the emulated mouse of the last launch."""
         control = MouseControl(self.mouse_port, process=process)
         self._mice.append(control)
         return control
+
+    def spy(self):
+        """Starts the input spy in the program's Wine session; it sees every key
+        and mouse-button event from then on (spy.py)."""
+        spy = InputSpy(self.prefix, self.mouse_dlls / "input_spy.exe",
+                       self.artifacts / f"{self.name}-spy-{len(self._spies) + 1}.log")
+        self._spies.append(spy)
+        return spy
 
     def wait_exit(self, process, timeout=30):
         deadline = time.monotonic() + timeout
@@ -125,7 +150,7 @@ class ProgramTest:
         for control in self._mice:
             control.close()
         self.prefix.kill()
-        for process in self.processes:
+        for process in self.processes + [spy.process for spy in self._spies]:
             try:
                 process.wait(timeout=10)
             except subprocess.TimeoutExpired:
@@ -133,3 +158,5 @@ class ProgramTest:
                 process.wait()
         for log in self._logs:
             log.close()
+        for spy in self._spies:
+            spy.close()

@@ -45,3 +45,21 @@ def test_a_mask_claiming_more_than_it_holds_leaves_the_window_rectangular(t):
         return whole[: frame + 5] + bytes([0x10, 0, 0x10, 0]) + whole[frame + 9:]
 
     _expect_rectangular_window_with(t, claim_4096_square)
+
+
+def test_missing_layout_file_ends_the_program_before_the_mouse(t):
+    t.prefix.run(["reg", "add", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity", "/d", "3", "/f"])
+    t.set_ini("config.ini", "Init", "VER_SEL", "1")
+    t.set_ini("config.ini", "Config1", "DPI_SPEED", "8")
+    t.remove("skins/INI_EN/skin_color_en.ini")
+    settings = (t.dir / "config.ini").read_bytes()
+    program = t.launch(mouse=True)
+    box, text = t.wait_for_message_box(program, caption="TX80_KARVO")
+    assert text == "找不到配置文件", text
+    t.desktop.key(box, "Return")
+    assert t.wait_exit(program) == 0
+    assert t.message_boxes(program) == ["找不到配置文件"], t.message_boxes(program)
+    assert t.reports_sent() == [], t.reports_sent()
+    assert (t.dir / "config.ini").read_bytes() == settings, "config.ini was written: the profile was applied"
+    speed = t.prefix.run(["reg", "query", r"HKCU\Control Panel\Mouse", "/v", "MouseSensitivity"])
+    assert speed.split()[-1] == "10", speed

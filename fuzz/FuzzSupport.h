@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "platform/Dialogs.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimFileStore.h"
 
 namespace tx80::fuzz {
 
@@ -48,9 +50,17 @@ inline std::string ReadFile(const std::filesystem::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Message boxes are counted; no file dialog is ever expected.
+// The program's files, as the simulated backend keeps them.
+inline tx80::FileStore& Files() {
+  static tx80::SimClock clock;
+  static tx80::SimFileStore files(clock);
+  return files;
+}
+
+// Message boxes are counted; no question or file dialog is ever expected.
 struct CountingDialogs : Dialogs {
   void MessageBox(WindowHost*, std::u16string_view, std::u16string_view) override { ++shown; }
+  bool AskYesNo(WindowHost*, std::u16string_view, std::u16string_view) override { Fail("a question"); }
   std::optional<std::filesystem::path> OpenFile(WindowHost*, const FileDialogOptions&) override {
     Fail("file dialog");
   }

@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fuzz::CountingDialogs dialogs;
 
   MacroStore loaded;
-  LoadMacroFile(loaded, file, dialogs, nullptr);
-  if (!SaveMacroFile(loaded, file)) fuzz::Fail("save");
+  LoadMacroFile(fuzz::Files(), loaded, file, dialogs, nullptr);
+  if (!SaveMacroFile(fuzz::Files(), loaded, file)) fuzz::Fail("save");
   MacroStore reloaded;
-  LoadMacroFile(reloaded, file, dialogs, nullptr);
+  LoadMacroFile(fuzz::Files(), reloaded, file, dialogs, nullptr);
   if (dialogs.shown != 0) fuzz::Fail("a message for a file that exists");
   if (!SameStore(loaded, reloaded)) fuzz::Fail("load, save, load changed the store");
   return 0;

@@ -1,7 +1,9 @@
 // The INI engine on any file: reads give at most buffer - 1 characters; a
-// write of a name the program could write reads back as written (blanks
-// around the value removed), keeps the file's encoding, and leaves every other
-// key of the file reading as before.
+// batch of writes gives the same bytes as the same writes one by one, or,
+// when one of them cannot be stored, leaves the file as it was; a write that
+// took effect reads back as written (blanks around the value removed), keeps
+// the file's encoding, and leaves every other key of the file reading as
+// before.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -74,9 +76,8 @@ std::vector<Name> NamesIn(const std::vector<std::u16string>& lines) {
 // take for a section header or the end of a key, no blanks around it.
 bool Writable(std::u16string_view name, std::u16string_view forbidden) {
   if (name.empty() || name.front() == u'[' || IsBlank(name.front()) || IsBlank(name.back())) return false;
-  return std::none_of(name.begin(), name.end(), [&](char16_t c) {
-    return c == u'\r' || c == u'\n' || (c >= 0xD800 && c <= 0xDFFF) || forbidden.find(c) != std::u16string_view::npos;
-  });
+  return std::none_of(name.begin(), name.end(),
+                      [&](char16_t c) { return (c >= 0xD800 && c <= 0xDFFF) || forbidden.find(c) != std::u16string_view::npos; });
 }
 
 std::u16string MadeUp(FuzzedDataProvider& input) {
@@ -116,36 +117,61 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::vector<Name> watched;
   for (std::size_t i = 0; i < names.size(); i += std::max<std::size_t>(1, names.size() / 32)) watched.push_back(names[i]);
 
+  FileStore& files = fuzz::Files();
+  const auto single = fuzz::ScratchDirectory() / "one-by-one.ini";
   while (input.remaining_bytes() > 0) {
-    const std::u16string section = Pick(input, names, false);
-    const std::u16string key = Pick(input, names, true);
     if (input.ConsumeBool()) {
+      const std::u16string section = Pick(input, names, false);
+      const std::u16string key = Pick(input, names, true);
       const std::size_t buffer = input.ConsumeIntegralInRange<std::size_t>(0, 300);
-      if (ReadProfileString(file, section, key, buffer).size() > (buffer ? buffer - 1 : 0))
+      if (ReadProfileString(files, file, section, key, buffer).size() > (buffer ? buffer - 1 : 0))
         fuzz::Fail("a read longer than its buffer");
       continue;
     }
-    const std::u16string value = MadeUp(input);
-    if (!Writable(section, u"]") || !Writable(key, u"=") ||
-        std::any_of(value.begin(), value.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }))
+    std::vector<ProfileWrite> writes(input.ConsumeIntegralInRange(1, 3));
+    for (auto& w : writes) {
+      w.section = Pick(input, names, false);
+      w.key = Pick(input, names, true);
+      w.value = MadeUp(input);
+    }
+    // Names the reader would take apart differently (a section name with "]",
+    // a key with "=") are the caller's mistake, not the engine's.
+    if (std::any_of(writes.begin(), writes.end(),
+                    [](const ProfileWrite& w) { return !Writable(w.section, u"]") || !Writable(w.key, u"="); }))
       continue;
 
     const std::string before = fuzz::ReadFile(file);
     std::vector<std::u16string> others;
-    for (const auto& [s, k] : watched) others.push_back(ReadProfileString(file, s, k, 4096));
-    if (!WriteProfileString(file, section, key, value)) fuzz::Fail("write");
+    for (const auto& [s, k] : watched) others.push_back(ReadProfileString(files, file, s, k, 4096));
+    if (std::filesystem::exists(file)) std::filesystem::copy_file(file, single, std::filesystem::copy_options::overwrite_existing);
+    else std::filesystem::remove(single);
+    bool singlesWritten = true;
+    for (const auto& w : writes) singlesWritten &= WriteProfileString(files, single, w.section, w.key, w.value);
+    const bool written = WriteProfileStrings(files, file, writes);
     const std::string after = fuzz::ReadFile(file);
+    if (!written) {
+      if (after != before) fuzz::Fail("a batch that failed changed the file");
+      if (singlesWritten) fuzz::Fail("a batch failed where the writes one by one did not");
+      continue;
+    }
+    if (!singlesWritten || fuzz::ReadFile(single) != after) fuzz::Fail("a batch wrote other bytes than the writes one by one");
 
-    // A value in matching quotes may come back without them.
-    const std::u16string expected = Trim(value);
+    // The last write reads back; a value in matching quotes may come back without them.
+    const ProfileWrite& last = writes.back();
+    const std::u16string expected = Trim(last.value);
     const bool quoted = expected.size() >= 2 && (expected.front() == u'"' || expected.front() == u'\'') &&
                         expected.back() == expected.front();
-    if (!quoted && ReadProfileString(file, section, key, 4096) != expected) fuzz::Fail("the value written");
+    if (!quoted && ReadProfileString(files, file, last.section, last.key, 4096) != expected)
+      fuzz::Fail("the value written");
     if (!before.empty() && Marker(before) != Marker(after)) fuzz::Fail("the file's encoding");
     for (std::size_t i = 0; i < watched.size(); ++i) {
-      const auto& [s, k] = watched[i];
-      if (SameName(s, section) && SameName(k, key)) continue;
-      if (ReadProfileString(file, s, k, 4096) != others[i]) fuzz::Fail("another key changed");
+      const Name& name = watched[i];
+      if (std::any_of(writes.begin(), writes.end(), [&](const ProfileWrite& w) {
+            return SameName(name.first, w.section) && SameName(name.second, w.key);
+          }))
+        continue;
+      if (ReadProfileString(files, file, name.first, name.second, 4096) != others[i])
+        fuzz::Fail("another key changed");
     }
   }
   return 0;

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fuzz::WriteFile(SkinFilePath(skins, which, languageFlag), content);
   fuzz::CountingDialogs dialogs;
   int closings = 0;
-  const SkinLoadContext context{skins, languageFlag, dialogs, nullptr, u"TX80", [&] { ++closings; }};
+  const SkinLoadContext context{skins, languageFlag, dialogs, fuzz::Files(), nullptr, u"TX80", [&] { ++closings; }};
   SkinTables tables;
   switch (which) {
     case SkinFile::Main: LoadMainSkin(context, tables); break;

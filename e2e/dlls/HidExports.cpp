@@ -8,6 +8,8 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "EmulatedDevice.h"
 #include "EmulatorExports.h"
@@ -28,6 +30,19 @@ const EmulatedMouse::Interface* InterfaceOf(HANDLE handle) {
   const auto* found = EmulatedDevice::Instance().InterfaceOf(handle);
   if (!found) SetLastError(ERROR_INVALID_HANDLE);
   return found;
+}
+
+// TX80_EMU_REPORT_LOG names a file that gets every feature report the program
+// sends, one hex line each, so a test can see what reached the mouse even after
+// the program has ended.
+void LogFeatureReport(const uint8_t* report, ULONG length) {
+  const char* path = std::getenv("TX80_EMU_REPORT_LOG");
+  if (!path) return;
+  if (FILE* log = std::fopen(path, "a")) {
+    for (ULONG i = 0; i < length; ++i) std::fprintf(log, i ? " %02X" : "%02X", report[i]);
+    std::fputc('\n', log);
+    std::fclose(log);
+  }
 }
 
 }  // namespace
@@ -90,6 +105,7 @@ BOOLEAN NTAPI HidD_SetFeature(HANDLE device, PVOID report, ULONG length) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
+  LogFeatureReport(static_cast<const uint8_t*>(report), length);
   EmulatedDevice::Instance().Mouse().ReceiveFeatureReport({static_cast<const uint8_t*>(report), length});
   return TRUE;
 }

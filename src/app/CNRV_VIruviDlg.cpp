@@ -26,7 +26,11 @@ std::u16string PlugInMessage(int languageFlag) {
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
-    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
+    : fw::Dialog(kTemplateId),
+      context_(context),
+      macroPage_(*this, context, context.macros),
+      clicks_(*this, context, macroPage_),
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -37,7 +41,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   flags.ButtonPending = false;
   flags.MacroStop = false;
 
-  context_.mainWindow = &Host();
+  context_.mainWindow.Set(&Host());
   // The threads hold the program's state, never the dialog, which ends before them.
   AppContext& context = context_;
   os.threads.Start([&context] { ButtonReportReader(context).Run(); }, ThreadPriority::Highest);
@@ -50,9 +54,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetBigIcon();
 
   paths.configPath = paths.programDirectory / "config.ini";
-  profile.SetCurConfig(ReadCurConfig(paths.configPath));
-  profile.SetLanguageFlag(ReadLanguage(paths.configPath));
-  LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
+  profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
+  profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
+  LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
@@ -70,7 +74,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
-  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
   if (!context_.device.Discover(os.hid, Host())) {
@@ -98,11 +102,17 @@ bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
 
 void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 
+void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
+
 bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
   if (message.id == kEditorClosedMessage) {
     macroPage_.OnCommitDelay();
+    return 0;
+  }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
     return 0;
   }
   return std::nullopt;
@@ -114,10 +124,20 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   });
 }
 
+void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
+
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+// The window goes out of sight; the program keeps working as the mouse's driver.
+void CNRV_VIruviDlg::HideToTray() {
+  Host().Show(ShowMode::Minimize);
+  Host().Show(ShowMode::Hide);
+}
+
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
-  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
-          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
+          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "framework/Canvas.h"
 #include "framework/DeviceBroadcast.h"
 #include "framework/Message.h"
 
@@ -10,6 +11,20 @@ class WindowHost;
 }
 
 namespace fw {
+
+// How a dialog wants its edit and list controls drawn (WM_CTLCOLOR*).
+struct ControlColors {
+  FontSpec font;
+  Rgb text;
+  Rgb background;  // also the brush the control's background is filled with
+};
+
+// One owner-drawn menu item the system asks the owner window to draw.
+struct MenuItemDraw {
+  uintptr_t itemData = 0;  // what the program gave the item when it made it owner-drawn
+  Rect rect;               // on the canvas
+  bool selected = false;
+};
 
 // A dialog window: portable logic with virtual handlers. A backend creates the
 // window from the template, attaches a WindowHost and delivers messages through
@@ -23,8 +38,12 @@ class Dialog {
 
   int TemplateId() const { return templateId_; }
 
-  // Called by the backend: when the window exists, and with null when it is gone.
+  // Called by the backend when the window exists.
   void Attach(tx80::WindowHost* host) { host_ = host; }
+  // Called by every backend the moment the window is destroyed, whoever
+  // destroyed it: from then on the dialog has no window (HasWindow is false,
+  // even inside the handler that destroyed it). Calls OnDestroyed once.
+  void Detach();
   bool HasWindow() const { return host_ != nullptr; }
   tx80::WindowHost& Host() const;
 
@@ -35,6 +54,8 @@ class Dialog {
   virtual bool OnDeviceChange(uintptr_t event, const DeviceBroadcast* broadcast);
 
   virtual bool OnInitDialog() { return true; }
+  // The window is gone; what pointed at it must let go.
+  virtual void OnDestroyed() {}
   // Sees every message of the modal loop first; true swallows it.
   virtual bool PreTranslateMessage(const Message&) { return false; }
   virtual void OnClose();
@@ -57,6 +78,47 @@ class Dialog {
   }
   // Messages without a named handler (the program's private ones).
   virtual std::optional<intptr_t> OnOtherMessage(const Message&) { return std::nullopt; }
+
+  // WM_PAINT: draws the whole client area on `canvas`, which the backend shows
+  // in one copy afterwards. False leaves the painting to the system (a
+  // standard dialog with controls of its own).
+  virtual bool OnPaint(Canvas& canvas) {
+    (void)canvas;
+    return false;
+  }
+  // WM_ERASEBKGND: true when the background is never to be erased (the
+  // paint covers the whole window).
+  virtual bool OnEraseBackground() { return false; }
+  // WM_LBUTTONDOWN and WM_LBUTTONUP, client coordinates; the default
+  // processing follows.
+  virtual void OnLButtonDown(int x, int y) {
+    (void)x;
+    (void)y;
+  }
+  virtual void OnLButtonUp(int x, int y) {
+    (void)x;
+    (void)y;
+  }
+  // WM_CTLCOLOR* of the dialog's edit and list controls; nullopt: the
+  // system's colours.
+  virtual std::optional<ControlColors> OnCtlColor() { return std::nullopt; }
+  // WM_MEASUREITEM and WM_DRAWITEM of owner-drawn menu items shown with this
+  // window as owner; false when the item is not the dialog's.
+  virtual bool OnMeasureMenuItem(uintptr_t itemData, Size& size) {
+    (void)itemData;
+    (void)size;
+    return false;
+  }
+  virtual bool OnDrawMenuItem(const MenuItemDraw& item, Canvas& canvas) {
+    (void)item;
+    (void)canvas;
+    return false;
+  }
+  // IDOK and IDCANCEL (Enter and Escape in a dialog): end it with 1 or 2.
+  virtual void OnOK() { EndDialog(1); }
+  virtual void OnCancel() { EndDialog(2); }
+  // Ends a modal dialog: RunModal returns `result`. A modeless one is hidden.
+  void EndDialog(int result);
 
  private:
   int templateId_;

@@ -17,7 +17,9 @@ struct Message {
 namespace msg {
 inline constexpr uint32_t kSize = 0x0005;
 inline constexpr uint32_t kKillFocus = 0x0008;
+inline constexpr uint32_t kPaint = 0x000F;
 inline constexpr uint32_t kClose = 0x0010;
+inline constexpr uint32_t kEraseBkgnd = 0x0014;
 inline constexpr uint32_t kKeyDown = 0x0100;
 inline constexpr uint32_t kKeyUp = 0x0101;
 inline constexpr uint32_t kChar = 0x0102;
@@ -27,7 +29,12 @@ inline constexpr uint32_t kCommand = 0x0111;
 inline constexpr uint32_t kSysCommand = 0x0112;
 inline constexpr uint32_t kHScroll = 0x0114;
 inline constexpr uint32_t kVScroll = 0x0115;
+inline constexpr uint32_t kNcLButtonDown = 0x00A1;
 inline constexpr uint32_t kMouseMove = 0x0200;
+inline constexpr uint32_t kLButtonDown = 0x0201;
+inline constexpr uint32_t kLButtonUp = 0x0202;
+inline constexpr uint32_t kLButtonDblClk = 0x0203;
+inline constexpr uint32_t kRButtonDown = 0x0204;
 inline constexpr uint32_t kRButtonUp = 0x0205;
 inline constexpr uint32_t kPowerBroadcast = 0x0218;
 inline constexpr uint32_t kDeviceChange = 0x0219;
@@ -42,5 +49,15 @@ inline constexpr uint8_t kF10 = 0x79;
 }  // namespace vk
 
 inline constexpr uint32_t kScMinimize = 0xF020;
+inline constexpr uintptr_t kHtCaption = 2;
+
+// Command ids of a dialog's OK and Cancel (Enter and Escape).
+inline constexpr uint32_t kIdOk = 1;
+inline constexpr uint32_t kIdCancel = 2;
+
+// A point as pointer messages carry it: x in the low 16 bits, y in the high.
+inline constexpr intptr_t PackPoint(int x, int y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
+}
 
 }  // namespace fw

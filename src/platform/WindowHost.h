@@ -23,7 +23,9 @@ class WindowHost {
   // Paints what is waiting to be repainted now, before returning.
   virtual void UpdateNow() = 0;
   virtual void Show(ShowMode mode) = 0;
-  // Destroys the window; a modal loop running it ends.
+  // Destroys the window; a modal loop running it ends. On every backend the
+  // dialog loses its window at once (fw::Dialog::Detach, before Destroy
+  // returns), and every later call on this host does nothing.
   virtual void Destroy() = 0;
   // Appends a separator and the item to the window's system menu; false when
   // the window has none.
@@ -40,6 +42,23 @@ class WindowHost {
   // Sets the window's size in pixels, keeping its position (the window has no
   // frame: this is its client area too).
   virtual void Resize(int width, int height) = 0;
+
+  // The window's rectangle on the screen.
+  virtual fw::Rect ScreenRect() = 0;
+  // Moves and sizes the window (screen coordinates) and repaints it.
+  virtual void Move(const fw::Rect& rect) = 0;
+  virtual bool IsMinimized() = 0;
+  // Shown (minimised counts as shown; hidden does not).
+  virtual bool IsVisible() = 0;
+  // Makes the window the foreground window, so that a popup menu it opens
+  // closes when the user clicks elsewhere.
+  virtual void SetForeground() = 0;
+  // Delivers a message to the window's handlers at once, bypassing the
+  // message loop (PreTranslateMessage does not see it), and returns the result.
+  virtual intptr_t Send(uint32_t id, uintptr_t wParam, intptr_t lParam) = 0;
+  // Ends a modal dialog, whose RunModal then returns `result`; a modeless
+  // window is hidden instead.
+  virtual void EndModal(int result) = 0;
 };
 
 }  // namespace tx80

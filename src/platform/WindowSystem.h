@@ -14,10 +14,22 @@ class WindowHost;
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
-  // Creates the dialog's window from its template, attaches it, calls
-  // OnInitDialog, then runs the program's own message loop (every message
-  // passes the dialog's PreTranslateMessage) until the window is destroyed.
+  // Creates the dialog's window from its template, owned by the innermost
+  // dialog running (none for the first), attaches it, calls OnInitDialog, then
+  // runs the program's own message loop (every message passes the dialog's
+  // PreTranslateMessage) until the window is destroyed; the owner takes no
+  // input meanwhile. Returns the result given to EndDialog, 0 when the window
+  // was destroyed otherwise, -1 when it could not be made.
   virtual int RunModal(fw::Dialog& dialog) = 0;
+  // Creates a modeless dialog's window from its template, owned by `owner`,
+  // attaches it and calls OnInitDialog; it stays hidden until shown. Its
+  // messages come through the loop of the modal dialog running. The backend
+  // keeps the host until the window is destroyed; null when it could not be
+  // made.
+  virtual WindowHost* CreateModeless(fw::Dialog& dialog, WindowHost* owner) = 0;
+  // A window of this program whose caption is exactly `caption` (the first
+  // the system finds), or null.
+  virtual WindowHost* FindByCaption(std::u16string_view caption) = 0;
   // Registers the common control classes (done once, before any dialog).
   virtual void InitializeControls() = 0;
   // A string resource of the program; empty when it has none.

@@ -67,6 +67,11 @@ TEST_F(MainWindowLifecycle, MissingSkinFileEndsTheProgramOnce) {
   for (const auto& m : messages) EXPECT_EQ(m.text, u"找不到配置文件");
   EXPECT_EQ(program.os.input.Events().size(), 7u);  // one closing sequence
   EXPECT_TRUE(program.mouse->Reports().empty());  // the mouse was never opened, nothing applied
+  EXPECT_FALSE(std::filesystem::exists(program.dir / "config.ini"));
+  // A background thread's late repaint request reaches no window.
+  const int invalidations = window.Invalidations();
+  program.context.RepaintMainWindow();
+  EXPECT_EQ(window.Invalidations(), invalidations);
 }
 
 TEST_F(MainWindowLifecycle, KeyboardNeverEndsTheDialog) {

@@ -18,6 +18,10 @@ struct RecordingDialogs : Dialogs {
   void MessageBox(WindowHost*, std::u16string_view text, std::u16string_view) override {
     shown.emplace_back(text);
   }
+  bool AskYesNo(WindowHost*, std::u16string_view, std::u16string_view) override {
+    ADD_FAILURE() << "no question is expected here";
+    return false;
+  }
   std::optional<std::filesystem::path> OpenFile(WindowHost*, const FileDialogOptions&) override {
     ADD_FAILURE() << "no file dialog is expected here";
     return std::nullopt;
@@ -81,6 +85,13 @@ struct ShapeRecordingWindow : WindowHost {
     ++shapeCalls;
   }
   void Resize(int, int) override {}
+  fw::Rect ScreenRect() override { return {}; }
+  void Move(const fw::Rect&) override {}
+  bool IsMinimized() override { return false; }
+  bool IsVisible() override { return true; }
+  void SetForeground() override {}
+  intptr_t Send(uint32_t, uintptr_t, intptr_t) override { return 0; }
+  void EndModal(int) override {}
   std::vector<fw::Rect> shape;
   int shapeCalls = 0;
   std::vector<std::string> requests;

@@ -4,7 +4,8 @@
 
 namespace tx80 {
 
-SimWindowHost::SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog) : desktop_(desktop), dialog_(dialog) {
+SimWindowHost::SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog, bool modal, WindowHost* owner)
+    : desktop_(desktop), dialog_(dialog), modal_(modal), owner_(owner) {
   desktop_.AddWindow(this);
 }
 
@@ -20,15 +21,56 @@ void SimWindowHost::SetCaption(std::u16string_view caption) {
 }
 
 void SimWindowHost::Invalidate(bool) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   invalidRegion_.clear();
   ++invalidations_;
+  invalid_ = true;
 }
 
 void SimWindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   invalidRegion_ = rectangles;
   ++invalidations_;
+  invalid_ = true;
+}
+
+void SimWindowHost::UpdateNow() {
+  ++updates_;
+  if (invalid_ && !destroyed_) Paint();
+}
+
+const SimCanvas* SimWindowHost::Paint() {
+  invalid_ = false;
+  if (destroyed_) return nullptr;
+  const auto [width, height] = Size();
+  auto canvas = std::make_unique<SimCanvas>(width, height);
+  ++paints_;
+  lastPaint_ = dialog_.OnPaint(*canvas) ? std::move(canvas) : nullptr;
+  return lastPaint_.get();
+}
+
+void SimWindowHost::Idle() {
+  PumpPosted();
+  if (invalid_ && !destroyed_) Paint();
+}
+
+void SimWindowHost::MoveTo(int x, int y) { Deliver(fw::Message{fw::msg::kMouseMove, 0, fw::PackPoint(x, y), true}); }
+
+void SimWindowHost::Press(int x, int y) {
+  MoveTo(x, y);
+  Deliver(fw::Message{fw::msg::kLButtonDown, 1, fw::PackPoint(x, y), true});
+}
+
+void SimWindowHost::Release(int x, int y) {
+  MoveTo(x, y);
+  Deliver(fw::Message{fw::msg::kLButtonUp, 0, fw::PackPoint(x, y), true});
+}
+
+void SimWindowHost::Click(int x, int y) {
+  Press(x, y);
+  Release(x, y);
 }
 
 std::vector<fw::Rect> SimWindowHost::InvalidRegion() const {
@@ -39,12 +81,65 @@ std::vector<fw::Rect> SimWindowHost::InvalidRegion() const {
 void SimWindowHost::Show(ShowMode mode) {
   std::lock_guard lock(mutex_);
   lastShow_ = mode;
+  switch (mode) {
+    case ShowMode::Show:
+      visible_ = true;
+      break;
+    case ShowMode::Hide:
+      visible_ = false;
+      break;
+    case ShowMode::Minimize:
+      visible_ = minimized_ = true;
+      break;
+    case ShowMode::Restore:
+      visible_ = true;
+      minimized_ = false;
+      break;
+  }
+}
+
+bool SimWindowHost::IsMinimized() {
+  std::lock_guard lock(mutex_);
+  return minimized_;
+}
+
+bool SimWindowHost::IsVisible() {
+  std::lock_guard lock(mutex_);
+  return visible_ && !destroyed_;
+}
+
+fw::Rect SimWindowHost::ScreenRect() {
+  std::lock_guard lock(mutex_);
+  return {position_.x, position_.y, position_.x + size_.first, position_.y + size_.second};
+}
+
+void SimWindowHost::Move(const fw::Rect& rect) {
+  {
+    std::lock_guard lock(mutex_);
+    position_ = {rect.left, rect.top};
+    size_ = {rect.Width(), rect.Height()};
+  }
+  Invalidate(true);
+}
+
+intptr_t SimWindowHost::Send(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+  if (destroyed_) return 0;
+  return dialog_.Dispatch(fw::Message{id, wParam, lParam, true}).value_or(0);
+}
+
+void SimWindowHost::EndModal(int result) {
+  if (!modal_) {
+    Show(ShowMode::Hide);
+    return;
+  }
+  modalResult_ = result;
+  Destroy();
 }
 
 void SimWindowHost::Destroy() {
   if (destroyed_.exchange(true)) return;
   desktop_.RemoveWindow(this);
-  dialog_.Attach(nullptr);
+  dialog_.Detach();
 }
 
 bool SimWindowHost::AppendToSystemMenu(uint32_t id, std::u16string_view text) {
@@ -59,6 +154,7 @@ void SimWindowHost::SetBigIcon() {
 }
 
 void SimWindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+  if (destroyed_) return;
   std::lock_guard lock(mutex_);
   posted_.push_back(fw::Message{id, wParam, lParam, true});
 }
@@ -81,6 +177,11 @@ void SimWindowHost::PumpPosted() {
     }
     Deliver(next);
   }
+}
+
+std::vector<fw::Message> SimWindowHost::Queued() const {
+  std::lock_guard lock(mutex_);
+  return {posted_.begin(), posted_.end()};
 }
 
 void SimWindowHost::Resize(int width, int height) {
@@ -123,24 +224,48 @@ std::vector<fw::Rect> SimWindowHost::Shape() const {
   return shape_;
 }
 
-SimWindowHost& SimWindowSystem::Open(fw::Dialog& dialog) {
-  windows_.push_back(std::make_unique<SimWindowHost>(desktop_, dialog));
+SimWindowHost& SimWindowSystem::Make(fw::Dialog& dialog, bool modal, WindowHost* owner) {
+  windows_.push_back(std::make_unique<SimWindowHost>(desktop_, dialog, modal, owner));
   SimWindowHost& window = *windows_.back();
   dialog.Attach(&window);
   dialog.OnInitDialog();
   return window;
 }
 
+SimWindowHost& SimWindowSystem::Open(fw::Dialog& dialog) { return Make(dialog, true, nullptr); }
+
 int SimWindowSystem::RunModal(fw::Dialog& dialog) {
   modalTemplates.push_back(dialog.TemplateId());
-  SimWindowHost& window = Open(dialog);
+  SimWindowHost& window = Make(dialog, true, modals_.empty() ? nullptr : modals_.back());
+  modals_.push_back(&window);
   window.PumpPosted();
   ++modalDepth_;
-  if (whileModal && modalDepth_ == 1 && !window.Destroyed()) whileModal(window);
+  if (!window.Destroyed()) {
+    if (const auto script = onModal.find(dialog.TemplateId()); script != onModal.end()) {
+      script->second(window);
+    } else if (whileModal && modalDepth_ == 1) {
+      whileModal(window);
+    }
+  }
   --modalDepth_;
   window.PumpPosted();
   window.Destroy();
-  return 0;
+  modals_.pop_back();
+  return window.ModalResult().value_or(0);
+}
+
+WindowHost* SimWindowSystem::CreateModeless(fw::Dialog& dialog, WindowHost* owner) {
+  SimWindowHost& window = Make(dialog, false, owner);
+  if (!window.Destroyed()) window.Show(ShowMode::Hide);  // hidden until shown, like a template without WS_VISIBLE
+  return &window;
+}
+
+WindowHost* SimWindowSystem::FindByCaption(std::u16string_view caption) { return desktop_.FindWindow(caption); }
+
+SimWindowHost* SimWindowSystem::HostOf(WindowHost* host) {
+  for (const auto& window : windows_)
+    if (window.get() == host) return window.get();
+  return nullptr;
 }
 
 std::u16string SimWindowSystem::LoadResourceString(int id) {

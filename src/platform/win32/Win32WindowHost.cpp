@@ -42,7 +42,12 @@ void Win32WindowHost::SetCaption(std::u16string_view caption) {
   SetWindowTextW(Handle(), ToWide(caption).c_str());
 }
 
-void Win32WindowHost::Invalidate(bool erase) { InvalidateRect(Handle(), nullptr, erase ? TRUE : FALSE); }
+// A null window would mean every window of the desktop to InvalidateRect and
+// InvalidateRgn, and the calling thread's own queue to PostMessageW: once the
+// window is gone, these calls do nothing.
+void Win32WindowHost::Invalidate(bool erase) {
+  if (HWND window = Handle()) InvalidateRect(window, nullptr, erase ? TRUE : FALSE);
+}
 
 void Win32WindowHost::Show(ShowMode mode) {
   int command = SW_SHOW;
@@ -78,7 +83,7 @@ void Win32WindowHost::SetBigIcon() {
 }
 
 void Win32WindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
-  PostMessageW(Handle(), id, wParam, lParam);
+  if (HWND window = Handle()) PostMessageW(window, id, wParam, lParam);
 }
 
 void Win32WindowHost::SetShape(const std::vector<fw::Rect>& rectangles) {
@@ -94,12 +99,48 @@ void Win32WindowHost::Resize(int width, int height) {
 }
 
 void Win32WindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bool erase) {
+  HWND window = Handle();
+  if (!window) return;
   HRGN region = CreateRegion(rectangles);
   if (!region) return;
-  InvalidateRgn(Handle(), region, erase ? TRUE : FALSE);
+  InvalidateRgn(window, region, erase ? TRUE : FALSE);
   DeleteObject(region);
 }
 
 void Win32WindowHost::UpdateNow() { UpdateWindow(Handle()); }
+
+}  // namespace tx80
+
+namespace tx80 {
+
+fw::Rect Win32WindowHost::ScreenRect() {
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32WindowHost::Move(const fw::Rect& rect) {
+  MoveWindow(Handle(), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+}
+
+bool Win32WindowHost::IsMinimized() { return IsIconic(Handle()) != FALSE; }
+
+bool Win32WindowHost::IsVisible() { return IsWindowVisible(Handle()) != FALSE; }
+
+void Win32WindowHost::SetForeground() { SetForegroundWindow(Handle()); }
+
+intptr_t Win32WindowHost::Send(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+  HWND window = Handle();
+  return window ? SendMessageW(window, id, wParam, lParam) : 0;
+}
+
+void Win32WindowHost::EndModal(int result) {
+  if (!modal_) {
+    ShowWindow(Handle(), SW_HIDE);
+    return;
+  }
+  endResult_ = result;
+  Destroy();
+}
 
 }  // namespace tx80

@@ -18,6 +18,9 @@ class Win32WindowHost final : public WindowHost {
   // window goes, so that activation returns to it and not to another program.
   void SetDisabledOwner(HWND owner) { disabledOwner_ = owner; }
   void EnableOwner();
+  void SetModal(bool modal) { modal_ = modal; }
+  // What EndModal was given; 0 when the window ended otherwise.
+  int EndResult() const { return endResult_; }
 
   void SetCaption(std::u16string_view caption) override;
   void Invalidate(bool erase) override;
@@ -30,10 +33,19 @@ class Win32WindowHost final : public WindowHost {
   void Post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
   void SetShape(const std::vector<fw::Rect>& rectangles) override;
   void Resize(int width, int height) override;
+  fw::Rect ScreenRect() override;
+  void Move(const fw::Rect& rect) override;
+  bool IsMinimized() override;
+  bool IsVisible() override;
+  void SetForeground() override;
+  intptr_t Send(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+  void EndModal(int result) override;
 
  private:
   std::atomic<HWND> window_{nullptr};
   HWND disabledOwner_ = nullptr;
+  bool modal_ = true;
+  int endResult_ = 0;
 };
 
 // The window handle behind a host of this backend; null for none.

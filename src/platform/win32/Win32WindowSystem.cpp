@@ -7,7 +7,10 @@
 #include <cstddef>
 #include <string_view>
 
+#include <algorithm>
+
 #include "framework/Dialog.h"
+#include "platform/win32/Win32Canvas.h"
 #include "platform/win32/Win32WindowHost.h"
 #include "platform/win32/WideText.h"
 
@@ -15,11 +18,14 @@ namespace tx80 {
 
 namespace {
 
-// What the dialog procedure of one running dialog needs; it lives on
-// RunModal's stack, so nested dialogs each track their own end.
+// What the dialog procedure of one dialog window needs. A modal one lives on
+// RunModal's stack, so nested dialogs each track their own end; a modeless one
+// on the heap until its window is gone.
 struct RunningDialog {
   fw::Dialog& dialog;
   Win32WindowHost host;
+  Win32WindowSystem& system;
+  bool modal = true;
   bool destroyed = false;
 };
 
@@ -67,11 +73,53 @@ fw::DeviceBroadcast Decode(const DEV_BROADCAST_HDR& header) {
   return broadcast;
 }
 
+// The dialog draws its client area off-screen; the window gets it in one copy.
+bool Paint(HWND window, fw::Dialog& dialog) {
+  RECT client{};
+  GetClientRect(window, &client);
+  Win32Canvas canvas(client.right, client.bottom);
+  if (!canvas.Valid() || !dialog.OnPaint(canvas)) return false;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  BitBlt(dc, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
+  EndPaint(window, &paint);
+  return true;
+}
+
+INT_PTR ControlColors(fw::Dialog& dialog, HDC dc) {
+  const auto colors = dialog.OnCtlColor();
+  if (!colors) return FALSE;
+  SelectObject(dc, FontFor(colors->font));
+  SetBkColor(dc, ColourOf(colors->background));
+  SetTextColor(dc, ColourOf(colors->text));
+  return reinterpret_cast<INT_PTR>(BrushFor(colors->background));
+}
+
+bool MeasureMenuItem(fw::Dialog& dialog, MEASUREITEMSTRUCT& item) {
+  if (item.CtlType != ODT_MENU) return false;
+  fw::Size size{static_cast<int>(item.itemWidth), static_cast<int>(item.itemHeight)};
+  if (!dialog.OnMeasureMenuItem(item.itemData, size)) return false;
+  item.itemWidth = static_cast<UINT>(size.cx);
+  item.itemHeight = static_cast<UINT>(size.cy);
+  return true;
+}
+
+bool DrawMenuItem(fw::Dialog& dialog, const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_MENU || !item.itemData) return false;
+  Win32Canvas canvas(item.hDC, item.rcItem.right, item.rcItem.bottom);
+  const fw::MenuItemDraw draw{item.itemData,
+                              {item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
+                              (item.itemState & ODS_SELECTED) != 0};
+  return dialog.OnDrawMenuItem(draw, canvas);
+}
+
 INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
   if (id == WM_INITDIALOG) {
     auto* running = reinterpret_cast<RunningDialog*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     running->host.SetHandle(window);
+    running->host.SetModal(running->modal);
+    running->system.Register(window, &running->host);
     running->dialog.Attach(&running->host);
     return running->dialog.OnInitDialog() ? TRUE : FALSE;
   }
@@ -81,12 +129,27 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
 
   switch (id) {
     case WM_NCDESTROY:
+      // The dialog loses its window now, not when the loop notices: the
+      // handler that destroyed it may still be running (a start sequence).
       SetWindowLongPtrW(window, DWLP_USER, 0);
+      running->system.Unregister(window);
       running->host.SetHandle(nullptr);
       running->destroyed = true;
+      dialog.Detach();
+      if (!running->modal) delete running;
       return FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(ProgramIcon());
+    case WM_PAINT:
+      return Paint(window, dialog) ? TRUE : FALSE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      return ControlColors(dialog, reinterpret_cast<HDC>(wParam));
+    case WM_MEASUREITEM:
+      return Result(window, id, MeasureMenuItem(dialog, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE);
+    case WM_DRAWITEM:
+      return Result(window, id, DrawMenuItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE);
     case WM_DEVICECHANGE: {
       fw::DeviceBroadcast broadcast;
       const bool decoded = CarriesBroadcast(wParam) && lParam;
@@ -104,13 +167,13 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
 
 int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
   HWND owner = running_.empty() ? nullptr : static_cast<HWND>(running_.back());
-  RunningDialog running{dialog, {}};
+  RunningDialog running{dialog, {}, *this};
 
   HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog.TemplateId()), owner,
                                    DialogProcedure, reinterpret_cast<LPARAM>(&running));
   if (!window) {
     // Either the template is missing, or the dialog ended in its own OnInitDialog.
-    dialog.Attach(nullptr);
+    dialog.Detach();
     return running.destroyed ? 0 : -1;
   }
 
@@ -143,8 +206,36 @@ int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
 
   running_.pop_back();
   running.host.EnableOwner();
-  dialog.Attach(nullptr);
-  return 0;
+  dialog.Detach();
+  return running.host.EndResult();
+}
+
+WindowHost* Win32WindowSystem::CreateModeless(fw::Dialog& dialog, WindowHost* owner) {
+  auto* running = new RunningDialog{dialog, {}, *this};
+  running->modal = false;
+  HWND window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog.TemplateId()),
+                                   WindowHandle(owner), DialogProcedure, reinterpret_cast<LPARAM>(running));
+  if (!window) {
+    // A window that came and went in its own OnInitDialog deleted its record then.
+    if (!running->destroyed) {
+      dialog.Detach();
+      delete running;
+    }
+    return nullptr;
+  }
+  return &running->host;
+}
+
+WindowHost* Win32WindowSystem::FindByCaption(std::u16string_view caption) {
+  HWND found = FindWindowW(nullptr, ToWide(caption).c_str());
+  const auto mine = std::find_if(windows_.begin(), windows_.end(), [found](const auto& w) { return w.first == found; });
+  return found && mine != windows_.end() ? mine->second : nullptr;
+}
+
+void Win32WindowSystem::Register(HWND window, WindowHost* host) { windows_.emplace_back(window, host); }
+
+void Win32WindowSystem::Unregister(HWND window) {
+  std::erase_if(windows_, [window](const auto& w) { return w.first == window; });
 }
 
 void Win32WindowSystem::InitializeControls() {

@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+
+#include <utility>
 #include <vector>
 
 #include "platform/WindowSystem.h"
@@ -11,12 +14,19 @@ namespace tx80 {
 class Win32WindowSystem final : public WindowSystem {
  public:
   int RunModal(fw::Dialog& dialog) override;
+  WindowHost* CreateModeless(fw::Dialog& dialog, WindowHost* owner) override;
+  WindowHost* FindByCaption(std::u16string_view caption) override;
   void InitializeControls() override;
   std::u16string LoadResourceString(int id) override;
 
+  // Every dialog window of the program while it exists (UI thread only).
+  void Register(HWND window, WindowHost* host);
+  void Unregister(HWND window);
+
  private:
-  // Windows of the dialogs now running, innermost last: the owner of a new one.
+  // Windows of the dialogs now running modally, innermost last: the owner of a new one.
   std::vector<void*> running_;  // HWND
+  std::vector<std::pair<HWND, WindowHost*>> windows_;
 };
 
 }  // namespace tx80

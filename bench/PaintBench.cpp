@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "device/DriverFlags.h"
@@ -28,9 +29,9 @@ using Clock = std::chrono::steady_clock;
 
 class CountingLoader : public tx80::ImageLoader {
  public:
-  std::optional<fw::Image> Load(const std::filesystem::path& path) override {
+  std::optional<fw::Image> Decode(std::span<const uint8_t> jpeg) override {
     ++decodes;
-    return jpeg_.Load(path);
+    return jpeg_.Decode(jpeg);
   }
   long decodes = 0;
 

@@ -17,6 +17,7 @@
 #include "BenchSupport.h"
 #include "framework/Rect.h"
 #include "platform/sim/JpegImageLoader.h"
+#include "ui/SkinImages.h"
 #include "ui/WindowShape.h"
 
 namespace {
@@ -104,7 +105,7 @@ int main(int argc, char** argv) {
                                : std::filesystem::path(TX80_SOURCE_DIR) / "data" / "skins" / "main_mask.jpg";
   tx80::JpegImageLoader loader;
   const auto decodeStart = Clock::now();
-  const auto mask = loader.Load(maskPath);
+  const auto mask = tx80::LoadPicture(loader, maskPath);
   const auto decodeTime = Clock::now() - decodeStart;
   if (!mask) {
     std::printf("cannot read %s; nothing measured\n", maskPath.string().c_str());

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ python3
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix
   wine wine64

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native suite, every benchmark with
 # tiny counts, the same suite under the address/undefined-behaviour and thread
-# sanitizers, the Windows program, and the end-to-end tests of that program
-# under Wine. Non-zero on any failure.
+# sanitizers, every fuzz target for 10 s, the Windows program, and the
+# end-to-end tests of that program under Wine. Non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,6 +51,9 @@ native_suite native
 benchmarks_smoke
 native_suite native-asan
 native_suite native-tsan "${no_aslr[@]}"
+
+stage "fuzz: every target 10 s"
+scripts/fuzz.sh 10
 
 stage "win64: build"
 cmake --preset win64 >/dev/null

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -38,8 +39,20 @@ inline constexpr std::string_view kSubMenuDown = "advanced menu_down.jpg";
 inline constexpr std::string_view kSubMenuMask = "advanced menu_mask.jpg";
 }  // namespace skin_image
 
-// SkinsDirectory + name, decoded. A missing or undecodable picture gives
-// nullopt and no message: the paint goes on with the other pictures.
+// Skin pictures are window-sized. A larger frame is a damaged header, and
+// decoding it would take seconds and hundreds of megabytes at every start.
+inline constexpr int64_t kMaxSkinPicturePixels = 16 * 1024 * 1024;
+
+// The JPG picture in the file at `path`: nullopt when the file is missing, is
+// not one whole JPEG picture (fw::ReadJpegFrame: cut short, or holding fewer
+// blocks than its header declares), declares more than kMaxSkinPicturePixels,
+// or does not decode exactly (see ImageLoader). Callers treat all of these
+// like a missing picture.
+std::optional<fw::Image> LoadPicture(ImageLoader& loader, const std::filesystem::path& path);
+
+// SkinsDirectory + name, read with LoadPicture. A missing or undecodable
+// picture gives nullopt and no message: the paint goes on with the other
+// pictures.
 std::optional<fw::Image> LoadSkinImage(ImageLoader& loader, const std::filesystem::path& skinsDirectory,
                                        std::string_view name);
 

@@ -1,6 +1,5 @@
 #include "ui/WindowShape.h"
 
-#include "platform/ImageLoader.h"
 #include "platform/WindowHost.h"
 #include "ui/SkinImages.h"
 
@@ -17,7 +16,7 @@ WindowShape ShapeFromMask(const fw::Image& mask) {
 }
 
 std::optional<WindowShape> BuildWindowShape(ImageLoader& loader, const std::filesystem::path& maskPath) {
-  const auto mask = loader.Load(maskPath);
+  const auto mask = LoadPicture(loader, maskPath);
   if (!mask || mask->Empty()) return std::nullopt;
   WindowShape shape = ShapeFromMask(*mask);
   // A mask that cuts out everything would leave an invisible window nobody can

@@ -6,6 +6,7 @@
 #include "platform/sim/JpegImageLoader.h"
 #include "support/MouseProgram.h"
 #include "ui/Fonts.h"
+#include "ui/SkinImages.h"
 
 namespace tx80 {
 namespace {
@@ -45,8 +46,9 @@ TEST_F(MainWindowPaint, HoverRepaintsTheElementFromTheOverPicture) {
   window.Paint();
   const SkinItem& apply = program.context.skin.MainItems[3];
   const fw::Point middle{apply.x + apply.width / 2, apply.y + apply.height / 2};
-  const auto over = JpegImageLoader().Load(program.dir / "skins" / "main_over.jpg");
-  const auto normal = JpegImageLoader().Load(program.dir / "skins" / "main_normal.jpg");
+  JpegImageLoader jpeg;
+  const auto over = LoadPicture(jpeg, program.dir / "skins" / "main_over.jpg");
+  const auto normal = LoadPicture(jpeg, program.dir / "skins" / "main_normal.jpg");
   ASSERT_TRUE(over && normal);
   ASSERT_NE(over->Pixel(middle.x, middle.y), normal->Pixel(middle.x, middle.y));
   EXPECT_EQ(window.LastPaint()->Surface().Pixel(middle.x, middle.y), normal->Pixel(middle.x, middle.y));

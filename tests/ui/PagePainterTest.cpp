@@ -14,6 +14,7 @@
 #include "ui/SkinLoader.h"
 #include "ui/SkinPictureCache.h"
 #include "UiTestSupport.h"
+#include "support/TempDir.h"
 #include "support/TestFiles.h"
 
 namespace tx80 {
@@ -80,7 +81,7 @@ std::string Shows(const SimCanvas& canvas, const SkinItem& item) {
 class PagePainterTest : public ::testing::Test {
  protected:
   PagePainterTest() {
-    images.pictures = SolidSkin();
+    for (const auto& [name, picture] : SolidSkin()) images.Put(skins / name, picture);
     LoadLayouts(1);
     ProfileFields f;
     f.K = {1, 2, 3, 5, 4, 18, 17};
@@ -108,7 +109,7 @@ class PagePainterTest : public ::testing::Test {
 
   SimCanvas Paint(bool minimized = false) {
     SimCanvas canvas(kWidth, kHeight);
-    const PageSources sources{"skins", skin, hover, flags, profile, macros, recording, counters};
+    const PageSources sources{skins, skin, hover, flags, profile, macros, recording, counters};
     PaintPage(canvas, pictures, sources, minimized);
     return canvas;
   }
@@ -119,6 +120,8 @@ class PagePainterTest : public ::testing::Test {
 
   test::RecordingDialogs dialogs;
   test::TestFiles files;
+  test::TempDir dir;
+  const std::filesystem::path skins = dir.path() / "skins";
   test::FakeImageLoader images;
   SkinPictureCache pictures{images};
   SkinTables skin;
@@ -464,9 +467,9 @@ TEST_F(PagePainterTest, ColorPageModeResolutionAndPreview) {
 }
 
 TEST_F(PagePainterTest, MissingPicturesLeaveADrawablePage) {
-  images.pictures.erase(std::string(skin_image::kMainNormal));
-  images.pictures.erase(std::string(skin_image::kMainOver));
-  images.pictures.erase(std::string(skin_image::kDpiSlider));
+  images.Spoil(skins / skin_image::kMainNormal);
+  images.Spoil(skins / skin_image::kMainOver);
+  images.Spoil(skins / skin_image::kDpiSlider);
   hover.MainHover = 6;
   SimCanvas canvas = Paint();
   EXPECT_EQ(canvas.Surface().Pixel(1, 1), (fw::Rgb{0, 0, 0}));  // a black page without its picture
@@ -474,7 +477,7 @@ TEST_F(PagePainterTest, MissingPicturesLeaveADrawablePage) {
   EXPECT_EQ(Shows(canvas, Main(4)), "down");  // the pictures there are still used
   EXPECT_NE(canvas.FindText(u"OK,driver is working..."), nullptr);
 
-  images.pictures.clear();
+  for (const auto& [name, picture] : SolidSkin()) images.Spoil(skins / name);
   pictures.Clear();
   flags.CurrentPage = kColorPage;
   canvas = Paint();
@@ -500,7 +503,7 @@ TEST_F(PagePainterTest, RepaintsDecodeNothing) {
   Paint();
   EXPECT_EQ(images.loads, colorPage);
   // A missing picture is not looked for again either.
-  images.pictures.erase(std::string(skin_image::kColorGray));
+  images.Spoil(skins / skin_image::kColorGray);
   flags.CurrentPage = kColorPage;
   flags.LedPreviewDark = true;
   Paint();

@@ -208,25 +208,80 @@ TEST_P(ShippedSkinTest, KnobCoversEveryDpiStep) {
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedSkinTest, ::testing::Values(1, 0),
                          [](const auto& info) { return info.param ? "English" : "Chinese"; });
 
-TEST(JpegImageLoaderTest, DamagedFilesGiveNothing) {
+// A skin picture cut short or with a damaged header reads as missing, and the
+// backend never sees it: decoders fill the missing part in without a word,
+// and a header may claim a size that takes seconds and hundreds of megabytes
+// to fill.
+TEST(SkinPictureTest, DamagedPicturesReadAsMissing) {
+  const std::string whole = test::ReadFile(kSkins / skin_image::kMenuMask);
+  const std::size_t frame = whole.find("\xFF\xC0");
+  const std::size_t scan = whole.find("\xFF\xDA");
+  ASSERT_NE(frame, std::string::npos);
+  ASSERT_NE(scan, std::string::npos);
+  ASSERT_EQ(whole.substr(whole.size() - 2), "\xFF\xD9");
+  // The frame header's height and width, big-endian after length and precision.
+  const auto claiming = [&](int width, int height) {
+    std::string bytes = whole;
+    bytes[frame + 5] = static_cast<char>(height >> 8);
+    bytes[frame + 6] = static_cast<char>(height & 0xFF);
+    bytes[frame + 7] = static_cast<char>(width >> 8);
+    bytes[frame + 8] = static_cast<char>(width & 0xFF);
+    return bytes;
+  };
+  const std::string halfScan = whole.substr(0, scan + (whole.size() - scan) / 2);
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty", ""},
+      {"text", "[BUTTONPOS]\r\n0=a,1,2,3,4,\r\n"},
+      {"the first 20 bytes", whole.substr(0, 20)},
+      {"cut in the scan", halfScan},
+      {"without its end-of-image marker", whole.substr(0, whole.size() - 2)},
+      {"claiming 8192 x 8192", claiming(8192, 8192)},
+      // Within the size limit and every marker in place, but the scan holds
+      // far fewer blocks than the frame declares.
+      {"claiming 4096 x 4096", claiming(4096, 4096)},
+      {"scan cut, end marker kept", halfScan + "\xFF\xD9"},
+  };
+  struct CountingLoader : JpegImageLoader {
+    std::optional<fw::Image> Decode(std::span<const uint8_t> jpeg) override {
+      ++calls;
+      return JpegImageLoader::Decode(jpeg);
+    }
+    int calls = 0;
+  } loader;
   test::TempDir dir;
-  JpegImageLoader loader;
-  EXPECT_FALSE(loader.Load(dir / "missing.jpg"));
-  test::WriteFile(dir / "empty.jpg", "");
-  EXPECT_FALSE(loader.Load(dir / "empty.jpg"));
-  test::WriteFile(dir / "text.jpg", "[BUTTONPOS]\r\n0=a,1,2,3,4,\r\n");
-  EXPECT_FALSE(loader.Load(dir / "text.jpg"));
-  const std::string whole = test::ReadFile(kSkins / "dpi_slider.jpg");
-  test::WriteFile(dir / "header.jpg", whole.substr(0, 20));
-  EXPECT_FALSE(loader.Load(dir / "header.jpg"));
-  // A picture cut short still decodes to its full size (the rest is filled in), or not at all.
-  test::WriteFile(dir / "cut.jpg", whole.substr(0, whole.size() / 2));
-  if (const auto cut = loader.Load(dir / "cut.jpg")) {
-    const auto full = loader.Load(kSkins / "dpi_slider.jpg");
-    ASSERT_TRUE(full);
-    EXPECT_EQ(cut->Width(), full->Width());
-    EXPECT_EQ(cut->Height(), full->Height());
+  EXPECT_FALSE(LoadPicture(loader, dir / "missing.jpg"));
+  for (const auto& c : cases) {
+    test::WriteFile(dir / "damaged.jpg", c.bytes);
+    loader.calls = 0;
+    EXPECT_FALSE(LoadPicture(loader, dir / "damaged.jpg")) << c.what;
+    EXPECT_EQ(loader.calls, 0) << c.what;
   }
+  // The simulated backend's decoder refuses them on its own too: whatever it
+  // would repair counts as a failure.
+  for (const std::string& damaged : {claiming(1000, 1000), halfScan + "\xFF\xD9"})
+    EXPECT_FALSE(loader.Decode(std::span(reinterpret_cast<const uint8_t*>(damaged.data()), damaged.size())));
+  test::WriteFile(dir / "whole.jpg", whole);
+  const auto picture = LoadPicture(loader, dir / "whole.jpg");
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Height() % 10, 0);  // the ten rows of the assignment list
+}
+
+TEST(SkinPictureTest, DamagedMaskLeavesTheWindowRectangular) {
+  test::TempDir skins;
+  std::filesystem::copy_file(kSkins / skin_image::kMainNormal, skins / skin_image::kMainNormal);
+  const std::string mask = test::ReadFile(kSkins / skin_image::kMainMask);
+  test::WriteFile(skins / skin_image::kMainMask, mask.substr(0, mask.size() / 2));
+  JpegImageLoader loader;
+  const auto page = LoadSkinImage(loader, skins.path(), skin_image::kMainNormal);
+  ASSERT_TRUE(page);
+  test::ShapeRecordingWindow window;
+  const MainWindowShape shape = ShapeMainWindow(loader, skins.path(), SkinTables{}, window);
+  EXPECT_EQ(shape.MaskWidth, page->Width());
+  EXPECT_EQ(shape.MaskHeight, page->Height());
+  EXPECT_EQ(window.shape, (std::vector<fw::Rect>{{0, 0, page->Width(), page->Height()}}));
 }
 
 }  // namespace

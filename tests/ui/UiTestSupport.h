@@ -33,16 +33,43 @@ struct RecordingDialogs : Dialogs {
   std::vector<std::u16string> shown;
 };
 
-// Pictures by file name; any other path is missing. Counts the files read.
+// Decodes the stand-in files Put writes; anything else does not decode. The
+// stand-ins are whole progressive JPEG files as far as their markers go (the
+// program does not walk progressive scans), so its own checks pass them.
 struct FakeImageLoader : ImageLoader {
-  std::optional<fw::Image> Load(const std::filesystem::path& path) override {
+  std::optional<fw::Image> Decode(std::span<const uint8_t> jpeg) override {
     ++loads;
-    const auto found = pictures.find(path.filename().string());
+    const auto found = pictures.find(std::string(jpeg.begin(), jpeg.end()));
     if (found == pictures.end()) return std::nullopt;
     return found->second;
   }
+  // Writes a stand-in for `picture` at `file`.
+  void Put(const std::filesystem::path& file, const fw::Image& picture) {
+    const std::string tag = file.string();
+    std::string bytes = "\xFF\xD8";
+    Segment(bytes, 0xFE, tag);  // a comment, so each file's bytes differ
+    Segment(bytes, 0xC2, {8, Byte(picture.Height() >> 8), Byte(picture.Height()), Byte(picture.Width() >> 8),
+                          Byte(picture.Width()), 1, 1, 0x11, 0});
+    Segment(bytes, 0xDA, {1, 1, 0, 0, 63, 0});
+    bytes += std::string("\x00\xFF\xD9", 3);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    pictures[bytes] = picture;
+    written_[file] = bytes;
+  }
+  // Leaves the file Put wrote where it is, but it no longer decodes.
+  void Spoil(const std::filesystem::path& file) { pictures.erase(written_[file]); }
   std::map<std::string, fw::Image> pictures;
-  int loads = 0;
+  int loads = 0;  // pictures decoded
+
+ private:
+  std::map<std::filesystem::path, std::string> written_;
+  static char Byte(int value) { return static_cast<char>(value & 0xFF); }
+  static void Segment(std::string& bytes, int marker, const std::string& body) {
+    const std::size_t length = body.size() + 2;
+    bytes += {'\xFF', Byte(marker), Byte(static_cast<int>(length >> 8)), Byte(static_cast<int>(length))};
+    bytes += body;
+  }
 };
 
 // A window that only remembers its outline and its repaint requests.

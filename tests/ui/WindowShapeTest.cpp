@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
 #include "ui/WindowShape.h"
 #include "UiTestSupport.h"
 
@@ -73,15 +74,16 @@ TEST(WindowShapeTest, MainRegionTakesOutThreeControls) {
 }
 
 TEST(WindowShapeTest, MainWindowTakesTheMaskOutline) {
+  test::TempDir skins;
   test::FakeImageLoader images;
   fw::Image mask(8, 4);
   mask.SetPixel(0, 0, {255, 255, 255});
-  images.pictures["main_mask.jpg"] = mask;
+  images.Put(skins / "main_mask.jpg", mask);
   SkinTables tables;
   tables.ControlRects[kEventListRect] = {4, 1, 6, 3};
   test::ShapeRecordingWindow window;
 
-  const MainWindowShape shape = ShapeMainWindow(images, "skins", tables, window);
+  const MainWindowShape shape = ShapeMainWindow(images, skins.path(), tables, window);
   EXPECT_EQ(shape.MaskWidth, 8);
   EXPECT_EQ(shape.MaskHeight, 4);
   EXPECT_EQ(window.shapeCalls, 1);
@@ -93,18 +95,19 @@ TEST(WindowShapeTest, MainWindowTakesTheMaskOutline) {
 }
 
 TEST(WindowShapeTest, WithoutAMaskTheWindowStaysRectangular) {
+  test::TempDir skins;
   test::FakeImageLoader images;
   SkinTables tables;
   test::ShapeRecordingWindow window;
-  EXPECT_EQ(ShapeMainWindow(images, "skins", tables, window).MaskWidth, 0);
+  EXPECT_EQ(ShapeMainWindow(images, skins.path(), tables, window).MaskWidth, 0);
   EXPECT_EQ(window.shapeCalls, 0);  // no picture at all: the window keeps its own rectangle
 
   fw::Image white(4, 4);
   for (int x = 0; x < 4; ++x)
     for (int y = 0; y < 4; ++y) white.SetPixel(x, y, {255, 255, 255});
-  images.pictures["main_mask.jpg"] = white;  // would hide the whole window
-  images.pictures["main_normal.jpg"] = fw::Image(30, 20);
-  const MainWindowShape shape = ShapeMainWindow(images, "skins", tables, window);
+  images.Put(skins / "main_mask.jpg", white);  // would hide the whole window
+  images.Put(skins / "main_normal.jpg", fw::Image(30, 20));
+  const MainWindowShape shape = ShapeMainWindow(images, skins.path(), tables, window);
   EXPECT_EQ(shape.MaskWidth, 30);
   EXPECT_EQ(shape.MaskHeight, 20);
   EXPECT_EQ(window.shape, (std::vector<fw::Rect>{{0, 0, 30, 20}}));

@@ -7,7 +7,7 @@ namespace tx80 {
 // skin pictures the real one does.
 class JpegImageLoader : public ImageLoader {
  public:
-  std::optional<fw::Image> Load(const std::filesystem::path& path) override;
+  std::optional<fw::Image> Decode(std::span<const uint8_t> jpeg) override;
 };
 
 }  // namespace tx80

@@ -1,6 +1,9 @@
 #include "platform/win32/Win32ImageLoader.h"
 
 #include <algorithm>
+#include <limits>
+
+#include <shlwapi.h>
 
 // The GDI+ headers use unqualified min and max, which NOMINMAX takes away.
 namespace Gdiplus {
@@ -20,9 +23,18 @@ Win32ImageLoader::~Win32ImageLoader() {
   if (started_) Gdiplus::GdiplusShutdown(token_);
 }
 
-std::optional<fw::Image> Win32ImageLoader::Load(const std::filesystem::path& path) {
-  if (!started_) return std::nullopt;
-  Gdiplus::Bitmap bitmap(path.c_str());
+std::optional<fw::Image> Win32ImageLoader::Decode(std::span<const uint8_t> jpeg) {
+  if (!started_ || jpeg.empty() || jpeg.size() > std::numeric_limits<UINT>::max()) return std::nullopt;
+  // The stream holds its own copy of the bytes; the bitmap reads it as it decodes.
+  IStream* stream = SHCreateMemStream(jpeg.data(), static_cast<UINT>(jpeg.size()));
+  if (!stream) return std::nullopt;
+  std::optional<fw::Image> image = DecodeStream(*stream);
+  stream->Release();
+  return image;
+}
+
+std::optional<fw::Image> Win32ImageLoader::DecodeStream(IStream& stream) {
+  Gdiplus::Bitmap bitmap(&stream);
   if (bitmap.GetLastStatus() != Gdiplus::Ok) return std::nullopt;
   const int width = static_cast<int>(bitmap.GetWidth());
   const int height = static_cast<int>(bitmap.GetHeight());

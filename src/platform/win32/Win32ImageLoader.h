@@ -6,7 +6,8 @@
 namespace tx80 {
 
 // Decodes the skin's JPG pictures with GDI+, which the object starts for its
-// lifetime.
+// lifetime. GDI+ fills the missing part of a picture cut short without an
+// error; the program refuses such files before they get here (LoadPicture).
 class Win32ImageLoader final : public ImageLoader {
  public:
   Win32ImageLoader();
@@ -14,9 +15,11 @@ class Win32ImageLoader final : public ImageLoader {
   Win32ImageLoader(const Win32ImageLoader&) = delete;
   Win32ImageLoader& operator=(const Win32ImageLoader&) = delete;
 
-  std::optional<fw::Image> Load(const std::filesystem::path& path) override;
+  std::optional<fw::Image> Decode(std::span<const uint8_t> jpeg) override;
 
  private:
+  std::optional<fw::Image> DecodeStream(IStream& stream);
+
   ULONG_PTR token_ = 0;
   bool started_ = false;
 };

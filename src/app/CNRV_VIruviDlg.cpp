@@ -9,6 +9,7 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/ProgramMenus.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -73,6 +74,8 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
+  LoadPopupMenus(context_.menus, profile.LanguageFlag());
+
   if (!context_.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
     // Without a mouse the program ends here: nothing is applied, so no system
@@ -108,6 +111,15 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     return 0;
   }
   return std::nullopt;
+}
+
+// Every item carries its own record, so the tray menu draws the event menu's too.
+bool CNRV_VIruviDlg::OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) {
+  return context_.menus.TrayMenu.MeasureItem(itemData, size);
+}
+
+bool CNRV_VIruviDlg::OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) {
+  return context_.menus.TrayMenu.DrawItem(item, canvas);
 }
 
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {

@@ -26,6 +26,9 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnMouseMove(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+  // The items of both popup menus, whichever is shown.
+  bool OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) override;
+  bool OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) override;
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }

@@ -27,7 +27,10 @@ std::u16string PlugInMessage(int languageFlag) {
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
-    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
+    : fw::Dialog(kTemplateId),
+      context_(context),
+      macroPage_(*this, context, context.macros),
+      tray_(*this, context, [this] { RunClosingSequence(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -75,6 +78,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   macroPage_.ResetSelectedLine();
 
   LoadPopupMenus(context_.menus, profile.LanguageFlag());
+  tray_.OnInitDialog();
 
   if (!context_.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
@@ -103,14 +107,16 @@ void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
-bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
+bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) {
+  return macroPage_.OnCommand(id, notifyCode) || tray_.OnCommand(id);
+}
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
   if (message.id == kEditorClosedMessage) {
     macroPage_.OnCommitDelay();
     return 0;
   }
-  return std::nullopt;
+  return tray_.OnMessage(message);
 }
 
 // Every item carries its own record, so the tray menu draws the event menu's too.
@@ -140,7 +146,7 @@ void CNRV_VIruviDlg::RunClosingSequence() {
   // A function or macro may have left Alt down; release it more than once in
   // case it was pressed several times.
   for (int i = 0; i < kAltReleases; ++i) os.input.KeyEvent(fw::vk::kMenu, 0, kKeyEventKeyUp);
-  os.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+  tray_.RemoveTrayIcon();
   context_.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);
   Host().Destroy();
@@ -174,7 +180,7 @@ bool CNRV_VIruviDlg::OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* 
   } else if (event == fw::kDeviceRemoveComplete) {
     // Unplugging ends the program without the closing sequence.
     context_.device.SetConnected(false);
-    context_.platform.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+    tray_.RemoveTrayIcon();
     Host().Destroy();
   }
   return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TrayIconHandler.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "ui/SkinLoader.h"
@@ -33,6 +34,9 @@ class CNRV_VIruviDlg : public fw::Dialog {
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
 
+  // Puts the window away into the notification area; the driver keeps running.
+  void HideToTray() { tray_.HideToTray(); }
+
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
   void RunClosingSequence();
@@ -42,6 +46,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
   AppContext& context_;
   MacroPage macroPage_;
+  TrayIconHandler tray_;
 };
 
 }  // namespace tx80

@@ -20,7 +20,8 @@ TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, st
 void TrayIconHandler::OnInitDialog() { shellRestartMessage_ = context_.platform.tray.ShellRestartMessage(); }
 
 void TrayIconHandler::AddIcon() {
-  context_.platform.tray.Add(mainWindow_.Host(), TrayIcon{std::u16string(MainCaption(context_.profile.LanguageFlag()))});
+  const std::u16string caption(MainCaption(context_.profile.LanguageFlag()));
+  context_.platform.tray.Add(mainWindow_.Host(), TrayIcon{caption});
 }
 
 void TrayIconHandler::HideToTray() {

@@ -80,12 +80,17 @@ class Desktop:
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
 
     def move_to(self, x, y):
-        """Puts the pointer at screen point (x, y)."""
-        self._run("xdotool", "mousemove", "--sync", str(x), str(y))
+        """Puts the pointer at screen point (x, y) and waits until it is there."""
+        out = self._run("xdotool", "getmouselocation", "--shell").stdout
+        where = dict(line.split("=", 1) for line in out.split())
+        # --sync waits for the pointer to move, which it never does when it is there already.
+        if (int(where["X"]), int(where["Y"])) != (x, y):
+            self._run("xdotool", "mousemove", "--sync", str(x), str(y))
 
     def click_at(self, x, y, button=1):
         """Clicks at screen point (x, y)."""
-        self._run("xdotool", "mousemove", "--sync", str(x), str(y), "click", str(button))
+        self.move_to(x, y)
+        self._run("xdotool", "click", str(button))
 
     def geometry(self, window):
         """(x, y, width, height) of the window on the screen."""

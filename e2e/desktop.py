@@ -79,6 +79,12 @@ class Desktop:
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
 
+    def move_pointer(self, window, x, y):
+        """Moves the pointer to (x, y) of the window's client area and waits
+        until it is there."""
+        left, top, _, _ = self.geometry(window)
+        self.move_to(left + x, top + y)
+
     def move_to(self, x, y):
         """Puts the pointer at screen point (x, y) and waits until it is there."""
         out = self._run("xdotool", "getmouselocation", "--shell").stdout

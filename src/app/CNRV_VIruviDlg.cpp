@@ -9,6 +9,8 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/Fonts.h"
+#include "ui/PagePainter.h"
 #include "ui/ProgramMenus.h"
 #include "ui/SkinLoader.h"
 
@@ -30,7 +32,9 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
     : fw::Dialog(kTemplateId),
       context_(context),
       macroPage_(*this, context, context.macros),
-      tray_(*this, context, [this] { RunClosingSequence(); }) {}
+      tray_(*this, context, [this] { RunClosingSequence(); }),
+      clicks_(*this, context, macroPage_),
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -54,9 +58,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetBigIcon();
 
   paths.configPath = paths.programDirectory / "config.ini";
-  profile.SetCurConfig(ReadCurConfig(paths.configPath));
-  profile.SetLanguageFlag(ReadLanguage(paths.configPath));
-  LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
+  profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
+  profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
+  LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
@@ -74,7 +78,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
-  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
   LoadPopupMenus(context_.menus, profile.LanguageFlag());
@@ -116,6 +120,10 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
   return tray_.OnMessage(message);
 }
 
@@ -134,10 +142,28 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   });
 }
 
+void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
+
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
+  // The assignment lists' SubMenuDone check (closing a finished menu) goes first, here.
+  const PageSources sources{context_.paths.skinsDirectory, context_.skin,   context_.hover,
+                            context_.flags,                context_.profile, context_.macros,
+                            macroPage_.Recording(),        macroPage_.Counters()};
+  PaintPage(canvas, context_.pictures, sources, Host().IsMinimized());
+  return true;
+}
+
+// The macro page's edits and lists: white on black, in the interface's font.
+std::optional<fw::ControlColors> CNRV_VIruviDlg::OnCtlColor() {
+  return fw::ControlColors{MainFont(context_.profile.LanguageFlag()), {255, 255, 255}, {0, 0, 0}};
+}
+
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
-  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
-          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
+          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {

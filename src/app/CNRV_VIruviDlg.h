@@ -2,6 +2,8 @@
 #include "app/TrayIconHandler.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
+#include "profile/ProfileActions.h"
+#include "ui/ClickDispatch.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -25,14 +27,23 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
+  void OnLButtonDown(int x, int y) override;
+  void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
   // The items of both popup menus, whichever is shown.
   bool OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) override;
   bool OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) override;
+  bool OnPaint(fw::Canvas& canvas) override;
+  // The page picture covers the whole window: nothing is erased first.
+  bool OnEraseBackground() override { return true; }
+  std::optional<fw::ControlColors> OnCtlColor() override;
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
+  // What a press and a release of the left button do.
+  ClickDispatch& Clicks() { return clicks_; }
+  ProfileActions& Profiles() { return profileActions_; }
 
   // Puts the window away into the notification area; the driver keeps running.
   void HideToTray() { tray_.HideToTray(); }
@@ -47,6 +58,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
   AppContext& context_;
   MacroPage macroPage_;
   TrayIconHandler tray_;
+  ClickDispatch clicks_;
+  ProfileActions profileActions_;
 };
 
 }  // namespace tx80

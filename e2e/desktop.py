@@ -22,11 +22,27 @@ class Desktop:
         found = self._run("xdotool", "search", "--onlyvisible", "--name", "^" + caption + "$", check=False)
         windows = [int(w) for w in found.stdout.split()]
         if program:
-            # Wine names the window class after the program file, in lower case.
-            pattern = "^" + program.lower().replace(".", "\\.") + "$"
-            own = self._run("xdotool", "search", "--onlyvisible", "--class", pattern, check=False)
-            windows = [w for w in windows if str(w) in own.stdout.split()]
+            own = self.windows_of(program)
+            windows = [w for w in windows if w in own]
         return windows
+
+    def windows_of(self, program):
+        """Visible windows of `program` (a file name such as "explorer.exe"), whatever their caption."""
+        # Wine names the window class after the program file, in lower case.
+        pattern = "^" + program.lower().replace(".", "\\.") + "$"
+        found = self._run("xdotool", "search", "--onlyvisible", "--class", pattern, check=False)
+        return [int(w) for w in found.stdout.split()]
+
+    def wait_for_window_of(self, program, timeout=20, excluding=()):
+        """The first visible window of `program` not in `excluding`, once there is one."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = [w for w in self.windows_of(program) if w not in excluding]
+            if found:
+                return found[0]
+            if time.monotonic() > deadline:
+                raise AssertionError(f"no new window of {program} within {timeout} s")
+            time.sleep(0.25)
 
     def wait_for_window(self, caption, timeout=60, process=None, program=None):
         """The first visible window with that caption (of `program` only, when
@@ -67,11 +83,20 @@ class Desktop:
         """Moves the pointer to (x, y) of the window's client area and waits
         until it is there."""
         left, top, _, _ = self.geometry(window)
+        self.move_to(left + x, top + y)
+
+    def move_to(self, x, y):
+        """Puts the pointer at screen point (x, y) and waits until it is there."""
         out = self._run("xdotool", "getmouselocation", "--shell").stdout
         where = dict(line.split("=", 1) for line in out.split())
         # --sync waits for the pointer to move, which it never does when it is there already.
-        if (int(where["X"]), int(where["Y"])) != (left + x, top + y):
-            self._run("xdotool", "mousemove", "--sync", str(left + x), str(top + y))
+        if (int(where["X"]), int(where["Y"])) != (x, y):
+            self._run("xdotool", "mousemove", "--sync", str(x), str(y))
+
+    def click_at(self, x, y, button=1):
+        """Clicks at screen point (x, y)."""
+        self.move_to(x, y)
+        self._run("xdotool", "click", str(button))
 
     def geometry(self, window):
         """(x, y, width, height) of the window on the screen."""

@@ -9,3 +9,6 @@
 // The event list's right-button menu, English and Chinese interface.
 #define IDR_EVENT_MENU_EN 154
 #define IDR_EVENT_MENU_CN 161
+// The tray icon's menu, English and Chinese interface.
+#define IDR_TRAY_MENU_EN 157
+#define IDR_TRAY_MENU_CN 162

@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
 #include "ui/HitTest.h"
+#include "ui/ProgramMenus.h"
 #include "ui/SkinPictureCache.h"
 #include "ui/SkinTables.h"
 #include "ui/WindowShape.h"
@@ -60,6 +61,8 @@ struct AppContext {
   HoverState hover;
   DeviceLink device;
   CommandReport commands{platform.hid, device};
+  // The event list's and the tray icon's menus of the interface language.
+  ProgramMenus menus{platform.popupMenus};
 
   // Whole-profile operations that load, save and send (apply, the next-profile
   // and DPI buttons) come from two threads; one at a time keeps the mouse, the

@@ -11,6 +11,7 @@
 #include "profile/SettingsFile.h"
 #include "ui/Fonts.h"
 #include "ui/PagePainter.h"
+#include "ui/ProgramMenus.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -31,6 +32,7 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
     : fw::Dialog(kTemplateId),
       context_(context),
       macroPage_(*this, context, context.macros),
+      tray_(*this, context, [this] { RunClosingSequence(); }),
       clicks_(*this, context, macroPage_),
       profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
 
@@ -79,6 +81,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
+  LoadPopupMenus(context_.menus, profile.LanguageFlag());
+  tray_.OnInitDialog();
+
   if (!context_.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
     // Without a mouse the program ends here: nothing is applied, so no system
@@ -106,7 +111,9 @@ void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
-bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
+bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) {
+  return macroPage_.OnCommand(id, notifyCode) || tray_.OnCommand(id);
+}
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
   if (message.id == kEditorClosedMessage) {
@@ -117,7 +124,16 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
     return 0;
   }
-  return std::nullopt;
+  return tray_.OnMessage(message);
+}
+
+// Every item carries its own record, so the tray menu draws the event menu's too.
+bool CNRV_VIruviDlg::OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) {
+  return context_.menus.TrayMenu.MeasureItem(itemData, size);
+}
+
+bool CNRV_VIruviDlg::OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) {
+  return context_.menus.TrayMenu.DrawItem(item, canvas);
 }
 
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
@@ -129,12 +145,6 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
 void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
 
 void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
-
-// The window goes out of sight; the program keeps working as the mouse's driver.
-void CNRV_VIruviDlg::HideToTray() {
-  Host().Show(ShowMode::Minimize);
-  Host().Show(ShowMode::Hide);
-}
 
 bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
   // The assignment lists' SubMenuDone check (closing a finished menu) goes first, here.
@@ -162,7 +172,7 @@ void CNRV_VIruviDlg::RunClosingSequence() {
   // A function or macro may have left Alt down; release it more than once in
   // case it was pressed several times.
   for (int i = 0; i < kAltReleases; ++i) os.input.KeyEvent(fw::vk::kMenu, 0, kKeyEventKeyUp);
-  os.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+  tray_.RemoveTrayIcon();
   context_.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);
   Host().Destroy();
@@ -196,7 +206,7 @@ bool CNRV_VIruviDlg::OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* 
   } else if (event == fw::kDeviceRemoveComplete) {
     // Unplugging ends the program without the closing sequence.
     context_.device.SetConnected(false);
-    context_.platform.tray.Remove(Host(), TrayIcon{u"NRV_VIruvi"});
+    tray_.RemoveTrayIcon();
     Host().Destroy();
   }
   return true;

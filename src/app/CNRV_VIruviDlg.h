@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TrayIconHandler.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "profile/ProfileActions.h"
@@ -30,6 +31,9 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+  // The items of both popup menus, whichever is shown.
+  bool OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) override;
+  bool OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) override;
   bool OnPaint(fw::Canvas& canvas) override;
   // The page picture covers the whole window: nothing is erased first.
   bool OnEraseBackground() override { return true; }
@@ -41,16 +45,19 @@ class CNRV_VIruviDlg : public fw::Dialog {
   ClickDispatch& Clicks() { return clicks_; }
   ProfileActions& Profiles() { return profileActions_; }
 
+  // Puts the window away into the notification area; the driver keeps running.
+  void HideToTray() { tray_.HideToTray(); }
+
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
   void RunClosingSequence();
 
  private:
   SkinLoadContext SkinContext();
-  void HideToTray();
 
   AppContext& context_;
   MacroPage macroPage_;
+  TrayIconHandler tray_;
   ClickDispatch clicks_;
   ProfileActions profileActions_;
 };

@@ -4,14 +4,9 @@
 
 namespace tx80 {
 
-// The event list's right-button menu: the first popup of menu resource 154
-// (English interface) or 161 (Chinese). Its items carry different command ids
-// in the two menus; both ids of an item do the same.
-inline constexpr int kEventMenuEnglish = 154;
-inline constexpr int kEventMenuChinese = 161;
-
-inline int EventMenuId(int languageFlag) { return languageFlag ? kEventMenuEnglish : kEventMenuChinese; }
-
+// The commands of the event list's right-button menu (the EventContextMenu).
+// Its items carry different command ids in the English and the Chinese menu;
+// both ids of an item do the same.
 struct EventMenuCommand {
   enum class Kind { InsertBefore, InsertAfter, ModifyDelay, Delete };
   Kind kind;

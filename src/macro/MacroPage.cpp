@@ -205,7 +205,7 @@ void MacroPage::OnRightButtonUp() {
   eventListCount_ = eventList_.Count();
   WindowHost* owner = Owner();
   if (owner && list.Contains(pointer) && (line < eventListCount_ || eventListCount_ == 0))
-    context_.platform.popupMenus.Track(*owner, EventMenuId(context_.profile.LanguageFlag()), pointer);
+    context_.menus.EventContextMenu.TrackFirstSubMenu(kTrackRightButton, pointer, *owner);
   // Taken after the menu has closed, before its command arrives.
   menuEvent_ = eventList_.CurSel() / 2;
   menuMacro_ = std::min(macroList_.CurSel(), kLastMacroIndex);

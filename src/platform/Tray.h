@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace tx80 {
@@ -15,9 +16,15 @@ struct TrayIcon {
 class Tray {
  public:
   virtual ~Tray() = default;
+  // Puts the icon in the notification area; the shell then reports the
+  // pointer's messages over it to `window` with TrayIcon::kCallbackMessage.
   virtual void Add(WindowHost& window, const TrayIcon& icon) = 0;
   // Removing an icon that is not there is harmless.
   virtual void Remove(WindowHost& window, const TrayIcon& icon) = 0;
+  // The message the shell sends every top-level window when it has started
+  // afresh and shows no icon of anyone (after it crashed or was restarted).
+  // The same id for the life of the program; asked once at start-up.
+  virtual uint32_t ShellRestartMessage() = 0;
 };
 
 }  // namespace tx80

@@ -74,6 +74,7 @@ class MacroPageTest : public ::testing::Test {
 
   MacroPageTest() {
     context.profile.SetLanguageFlag(1);
+    LoadPopupMenus(context.menus, 1);
     window = &os.windows.Open(dialog);
     dialog.page = &page;
     context.paths.macroFilePath = dir / "Macro_EN.dat";

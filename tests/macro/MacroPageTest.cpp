@@ -171,9 +171,16 @@ TEST_F(MacroPageTest, MenuShowsOnlyOverTheListsLines) {
   RightClickLine(1);
   page.ToggleRecording();
   ASSERT_EQ(os.popupMenus.ShownMenus().size(), 1u);
-  EXPECT_EQ(os.popupMenus.ShownMenus()[0].menuId, 154);
+  const SimPopupMenus::Shown& shown = os.popupMenus.ShownMenus()[0];
+  EXPECT_EQ(shown.menuId, 154);
+  EXPECT_EQ(shown.flags, kTrackRightButton);
+  EXPECT_EQ(shown.owner, window);
+  // The first popup of the owner-drawn EventContextMenu.
+  EXPECT_EQ(os.popupMenus.Items(shown.popup)[0].text, u"Add Forward");
+  EXPECT_TRUE(os.popupMenus.Items(shown.popup)[0].ownerDrawn);
 
   context.profile.SetLanguageFlag(0);
+  LoadPopupMenus(context.menus, 0);
   AddMacro(u"empty");
   RightClickLine(0);  // an empty list shows the menu
   EXPECT_EQ(os.popupMenus.ShownMenus().back().menuId, 161);
@@ -195,6 +202,7 @@ TEST_F(MacroPageTest, InsertBeforeAtTheDelayOfEventOne) {
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}, {241, 1, 30}, {'A', 2, 20}, {'B', 1, 30}}));
   EXPECT_EQ(page.SelectedLine(), 5);
   // The Chinese menu's id for the same item does the same.
+  LoadPopupMenus(context.menus, 0);
   RightClickLine(0, 32820);
   EXPECT_EQ(Events(0)[0], (Event{241, 1, 30}));
 }
@@ -261,6 +269,7 @@ TEST_F(MacroPageTest, DeleteEventMovesTheSelectedLineBack) {
   RightClickLine(2, kDeleteEvent);
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}, {'B', 1, 30}}));
   EXPECT_EQ(page.SelectedLine(), 0);
+  LoadPopupMenus(context.menus, 0);
   RightClickLine(2, 32836);
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}}));
 }

@@ -1,5 +1,7 @@
 #include "platform/sim/SimPlatform.h"
 
+#include <algorithm>
+
 #include "platform/sim/SimWindow.h"
 
 namespace tx80 {
@@ -65,15 +67,16 @@ std::vector<SimThreads::Kept> SimThreads::Started() const {
   return started_;
 }
 
-void SimTray::Add(WindowHost&, const TrayIcon&) {
+void SimTray::Add(WindowHost& window, const TrayIcon& icon) {
   std::lock_guard lock(mutex_);
   shown_ = true;
+  calls_.push_back({true, icon.tip, &window});
 }
 
-void SimTray::Remove(WindowHost&, const TrayIcon&) {
+void SimTray::Remove(WindowHost& window, const TrayIcon& icon) {
   std::lock_guard lock(mutex_);
   shown_ = false;
-  ++removals_;
+  calls_.push_back({false, icon.tip, &window});
 }
 
 bool SimTray::IconShown() const {
@@ -83,13 +86,27 @@ bool SimTray::IconShown() const {
 
 int SimTray::Removals() const {
   std::lock_guard lock(mutex_);
-  return removals_;
+  return static_cast<int>(std::count_if(calls_.begin(), calls_.end(), [](const Call& c) { return !c.add; }));
+}
+
+std::vector<SimTray::Call> SimTray::Calls() const {
+  std::lock_guard lock(mutex_);
+  return calls_;
+}
+
+void SimTray::RestartShell() {
+  {
+    std::lock_guard lock(mutex_);
+    shown_ = false;
+  }
+  for (SimWindowHost* window : desktop_.Windows()) window->Post(kShellRestartMessage, 0, 0);
 }
 
 SimPlatform::SimPlatform(SimDesktop& desktop_)
     : desktop(desktop_),
       input(clock),
       singleInstance(desktop_),
+      tray(desktop_),
       windows(desktop_),
       keyboardHook(desktop_, clock),
       platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows,

@@ -37,4 +37,6 @@ void Win32Tray::Remove(WindowHost& window, const TrayIcon& icon) {
   Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
+uint32_t Win32Tray::ShellRestartMessage() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+
 }  // namespace tx80

@@ -7,6 +7,7 @@ class Win32Tray final : public Tray {
  public:
   void Add(WindowHost& window, const TrayIcon& icon) override;
   void Remove(WindowHost& window, const TrayIcon& icon) override;
+  uint32_t ShellRestartMessage() override;
 };
 
 }  // namespace tx80

@@ -1,0 +1,81 @@
+#include "app/TrayIconHandler.h"
+
+#include <utility>
+
+#include "app/AppContext.h"
+#include "app/Captions.h"
+#include "framework/Dialog.h"
+#include "platform/WindowHost.h"
+
+namespace tx80 {
+
+namespace {
+// The tip given when the icon goes; the shell does not show it.
+constexpr std::u16string_view kRemovalTip = u"NRV_VIruvi";
+}  // namespace
+
+TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver)
+    : mainWindow_(mainWindow), context_(context), exitDriver_(std::move(exitDriver)) {}
+
+void TrayIconHandler::OnInitDialog() { shellRestartMessage_ = context_.platform.tray.ShellRestartMessage(); }
+
+void TrayIconHandler::AddIcon() {
+  const std::u16string caption(MainCaption(context_.profile.LanguageFlag()));
+  context_.platform.tray.Add(mainWindow_.Host(), TrayIcon{caption});
+}
+
+void TrayIconHandler::HideToTray() {
+  if (!mainWindow_.HasWindow()) return;
+  AddIcon();
+  mainWindow_.Host().Show(ShowMode::Minimize);
+  mainWindow_.Host().Show(ShowMode::Hide);
+}
+
+void TrayIconHandler::RemoveTrayIcon() {
+  if (mainWindow_.HasWindow()) context_.platform.tray.Remove(mainWindow_.Host(), TrayIcon{std::u16string(kRemovalTip)});
+}
+
+void TrayIconHandler::ShowWindow() {
+  mainWindow_.Host().Show(ShowMode::Show);
+  mainWindow_.Host().Show(ShowMode::Restore);
+}
+
+std::optional<intptr_t> TrayIconHandler::OnMessage(const fw::Message& message) {
+  if (message.id == TrayIcon::kCallbackMessage) return OnNotification(message.wParam, message.lParam);
+  // A new shell shows no icons: a hidden window would have no way back. The
+  // message is the whole desktop's, so the default processing follows.
+  if (shellRestartMessage_ != 0 && message.id == shellRestartMessage_ && !mainWindow_.Host().IsVisible()) AddIcon();
+  return std::nullopt;
+}
+
+std::optional<intptr_t> TrayIconHandler::OnNotification(uintptr_t iconId, intptr_t mouseMessage) {
+  if (iconId != TrayIcon::kId) return 1;
+  if (mouseMessage == fw::msg::kLButtonDblClk) {
+    RemoveTrayIcon();
+    ShowWindow();
+  } else if (mouseMessage == fw::msg::kRButtonUp) {
+    const fw::Point cursor = context_.platform.popupMenus.CursorPosition();
+    // In the foreground, the menu closes when the user clicks elsewhere.
+    mainWindow_.Host().SetForeground();
+    context_.menus.TrayMenu.TrackFirstSubMenu(kTrackLeftButton, cursor, mainWindow_.Host());
+  }
+  return 0;
+}
+
+bool TrayIconHandler::OnCommand(uint32_t id) {
+  switch (id) {
+    case kShowWindowEnglish:
+    case kShowWindowChinese:
+      ShowWindow();
+      RemoveTrayIcon();
+      return true;
+    case kExitDriverEnglish:
+    case kExitDriverChinese:
+      exitDriver_();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tx80

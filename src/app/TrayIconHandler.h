@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "framework/Message.h"
+
+namespace fw {
+class Dialog;
+}
+
+namespace tx80 {
+
+struct AppContext;
+
+// The main window's life in the notification area. Hidden, the window leaves
+// an icon there (the driver keeps running); a double-click on the icon or
+// "Show Window" of its menu brings the window back and removes the icon, and
+// "Exit Driver" ends the program. The icon exists only while the window is
+// hidden. UI thread only.
+class TrayIconHandler {
+ public:
+  // The tray menu's commands, English and Chinese.
+  static constexpr uint32_t kShowWindowEnglish = 32801;
+  static constexpr uint32_t kShowWindowChinese = 32837;
+  static constexpr uint32_t kExitDriverEnglish = 32800;
+  static constexpr uint32_t kExitDriverChinese = 32838;
+
+  // `exitDriver` runs the main window's closing sequence.
+  TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver);
+
+  // Start-up: learns which message tells of a restarted shell.
+  void OnInitDialog();
+  // Adds the icon, tipped with the window's caption, then minimises and hides
+  // the window.
+  void HideToTray();
+  void RemoveTrayIcon();
+  // The icon's notifications and the shell's restart; nullopt for other messages.
+  std::optional<intptr_t> OnMessage(const fw::Message& message);
+  // The tray menu's commands; false for others.
+  bool OnCommand(uint32_t id);
+
+ private:
+  std::optional<intptr_t> OnNotification(uintptr_t iconId, intptr_t mouseMessage);
+  void AddIcon();
+  void ShowWindow();
+
+  fw::Dialog& mainWindow_;
+  AppContext& context_;
+  std::function<void()> exitDriver_;
+  uint32_t shellRestartMessage_ = 0;
+};
+
+}  // namespace tx80

@@ -1,0 +1,56 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "framework/Menu.h"
+
+namespace tx80 {
+
+// One item of a CNrvMenu, as the menu draws it. Its address is the item's
+// owner-draw data.
+struct MenuItemRecord {
+  std::u16string text;  // from the menu resource, unchanged (trailing spaces included)
+  int32_t id = 0;       // the command id; -1 for an item that opens a submenu
+};
+
+// A popup menu from the program's resources that the program draws itself, in
+// the colours of the skin: white text on the skin's blue, the selected item a
+// blue-to-cyan gradient in a frame. Measuring and drawing use only the item's
+// record, so any CNrvMenu measures and draws the items of any other.
+class CNrvMenu : public fw::Menu {
+ public:
+  // Records per menu, its submenus' items included. An item beyond them is
+  // left as the system draws it.
+  static constexpr int kCapacity = 30;
+  static constexpr int kCharacterWidth = 8;
+  static constexpr int kItemHeight = 20;
+  static constexpr int kTextIndent = 10;
+  static constexpr fw::Rgb kTextColour{255, 255, 255};
+  static constexpr fw::Rgb kBackground{0, 120, 153};
+  static constexpr fw::Rgb kSelectedTop{0, 0, 255};
+  static constexpr fw::Rgb kSelectedBottom{0, 255, 255};
+
+  explicit CNrvMenu(PopupMenus& system) : fw::Menu(system) {}
+
+  // Loads menu resource `resourceId` in place of the menu held and makes every
+  // item owner-drawn; false, holding none, when there is no such resource.
+  bool LoadOwnerDrawn(int resourceId);
+  // Gives each item of `menu` and, right after a submenu item, of its submenu
+  // the next record and makes it owner-drawn with that record.
+  void ConvertToOwnerDraw(MenuHandle menu);
+
+  // 8 pixels per character of the text, 20 high.
+  bool MeasureItem(uintptr_t itemData, fw::Size& size) const override;
+  bool DrawItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) const override;
+
+  // Records in use, in conversion order.
+  int Used() const { return used_; }
+  const MenuItemRecord& Record(int index) const { return records_.at(static_cast<size_t>(index)); }
+
+ private:
+  std::array<MenuItemRecord, kCapacity> records_;
+  int used_ = 0;
+};
+
+}  // namespace tx80

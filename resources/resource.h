@@ -9,3 +9,7 @@
 // The event list's right-button menu, English and Chinese interface.
 #define IDR_EVENT_MENU_EN 154
 #define IDR_EVENT_MENU_CN 161
+// The button assignment lists and the warning before the last left click goes.
+#define IDD_MENU_DIALOG 103
+#define IDD_SUBMENU_DIALOG 104
+#define IDD_WARNING_DIALOG 105

@@ -9,6 +9,7 @@
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
+#include "ui/AssignMenuState.h"
 #include "ui/HitTest.h"
 #include "ui/SkinTables.h"
 #include "ui/WindowShape.h"
@@ -53,6 +54,7 @@ struct AppContext {
   SkinTables skin;
   MainWindowShape shape;
   HoverState hover;
+  AssignMenuState assignMenu;
   DeviceLink device;
   CommandReport commands{platform.hid, device};
 

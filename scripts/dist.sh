@@ -2,11 +2,19 @@
 # The program as it is distributed: a portable folder (it keeps its settings
 # beside itself, so it is not installed), staged by stage.sh and zipped.
 #
-#   scripts/dist.sh [ZIP]     (default dist/TX80.zip; the folder inside is TX80/)
+#   scripts/dist.sh [ZIP]     (default dist/TX80-<version>.zip; the folder inside is TX80/)
+#
+# The version is the one of project() in CMakeLists.txt, which the program's
+# version resource carries too.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-zip_path=$(realpath -m "${1:-$repo/dist/TX80.zip}")
+version=$(sed -n 's/^project(TX80 VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+if [ -z "$version" ]; then
+  echo "dist: no version in CMakeLists.txt's project()" >&2
+  exit 1
+fi
+zip_path=$(realpath -m "${1:-$repo/dist/TX80-$version.zip}")
 work="$repo/build/dist"
 
 rm -rf "$work"

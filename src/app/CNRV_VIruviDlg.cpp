@@ -9,6 +9,9 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/AssignMenu.h"
+#include "ui/Fonts.h"
+#include "ui/PagePainter.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -26,7 +29,11 @@ std::u16string PlugInMessage(int languageFlag) {
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
-    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
+    : fw::Dialog(kTemplateId),
+      context_(context),
+      macroPage_(*this, context, context.macros),
+      clicks_(*this, context, macroPage_),
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -50,9 +57,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetBigIcon();
 
   paths.configPath = paths.programDirectory / "config.ini";
-  profile.SetCurConfig(ReadCurConfig(paths.configPath));
-  profile.SetLanguageFlag(ReadLanguage(paths.configPath));
-  LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
+  profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
+  profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
+  LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
@@ -70,7 +77,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
-  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
   if (!context_.device.Discover(os.hid, Host())) {
@@ -107,6 +114,10 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
   return std::nullopt;
 }
 
@@ -116,10 +127,35 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   });
 }
 
+void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
+
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+// The window goes out of sight; the program keeps working as the mouse's driver.
+void CNRV_VIruviDlg::HideToTray() {
+  Host().Show(ShowMode::Minimize);
+  Host().Show(ShowMode::Hide);
+}
+
+bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
+  // After a sub-list's assignment this paint closes the assignment list.
+  CloseMenuIfSubMenuDone(context_.assignMenu);
+  const PageSources sources{context_.paths.skinsDirectory, context_.skin,   context_.hover,
+                            context_.flags,                context_.profile, context_.macros,
+                            macroPage_.Recording(),        macroPage_.Counters()};
+  PaintPage(canvas, context_.pictures, sources, Host().IsMinimized());
+  return true;
+}
+
+// The macro page's edits and lists: white on black, in the interface's font.
+std::optional<fw::ControlColors> CNRV_VIruviDlg::OnCtlColor() {
+  return fw::ControlColors{MainFont(context_.profile.LanguageFlag()), {255, 255, 255}, {0, 0, 0}};
+}
+
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
-  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
-          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
+          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {

@@ -1,6 +1,8 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
+#include "profile/ProfileActions.h"
+#include "ui/ClickDispatch.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -24,11 +26,20 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
+  void OnLButtonDown(int x, int y) override;
+  void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+  bool OnPaint(fw::Canvas& canvas) override;
+  // The page picture covers the whole window: nothing is erased first.
+  bool OnEraseBackground() override { return true; }
+  std::optional<fw::ControlColors> OnCtlColor() override;
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
+  // What a press and a release of the left button do.
+  ClickDispatch& Clicks() { return clicks_; }
+  ProfileActions& Profiles() { return profileActions_; }
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
@@ -36,9 +47,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
  private:
   SkinLoadContext SkinContext();
+  void HideToTray();
 
   AppContext& context_;
   MacroPage macroPage_;
+  ClickDispatch clicks_;
+  ProfileActions profileActions_;
 };
 
 }  // namespace tx80

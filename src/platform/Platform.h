@@ -3,6 +3,7 @@
 #include "platform/ChildControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FileStore.h"
 #include "platform/HidBus.h"
 #include "platform/ImageLoader.h"
 #include "platform/InputInjector.h"
@@ -34,6 +35,7 @@ struct Platform {
   PopupMenus& popupMenus;
   Shell& shell;
   ImageLoader& images;
+  FileStore& files;
 };
 
 }  // namespace tx80

@@ -1,7 +1,8 @@
 #include "ui/AssignListLook.h"
 
 #include "ui/AssignMenuState.h"
-#include "ui/SkinImages.h"
+#include "ui/Fonts.h"
+#include "ui/SkinPictureCache.h"
 
 namespace tx80 {
 
@@ -9,25 +10,16 @@ namespace {
 constexpr fw::Rgb kWhite{255, 255, 255};
 constexpr fw::Rgb kRed{255, 0, 0};
 constexpr fw::Rgb kBlack{0, 0, 0};
-
-constexpr fw::FontSpec kMainFontEn{15, 7, 400, 0, 2, 1, 0, 0x11, u"Consolas"};
-constexpr fw::FontSpec kMainFontCn{12, 6, 400, 0, 0, 0, 0, 0x20, u"宋体"};
 }  // namespace
 
-const fw::FontSpec& LanguageFont(int32_t languageFlag) { return languageFlag ? kMainFontEn : kMainFontCn; }
-
-AssignListLook::AssignListLook(ImageLoader& loader, const std::filesystem::path& skinsDirectory,
-                               const ListPictureNames& names)
-    : loader_(loader),
-      skinsDirectory_(skinsDirectory),
-      maskName_(names.mask),
-      normal_(names.normal),
-      over_(names.over),
-      down_(names.down) {}
+const fw::Image* AssignListLook::Picture(std::string_view name) const {
+  const fw::Image* picture = pictures_.Get(skinsDirectory_, name);
+  return picture && !picture->Empty() ? picture : nullptr;
+}
 
 void AssignListLook::ReadGeometry(int rowsInMask) {
-  const auto mask = LoadSkinImage(loader_, skinsDirectory_, maskName_);
-  const fw::Image* sized = mask && !mask->Empty() ? &*mask : normal_.Get(loader_, skinsDirectory_);
+  const fw::Image* mask = Picture(names_.mask);
+  const fw::Image* sized = mask ? mask : Picture(names_.normal);
   width_ = sized ? sized->Width() : 0;
   height_ = sized ? sized->Height() / rowsInMask : 0;
 }
@@ -46,20 +38,20 @@ int32_t AssignListLook::RowAt(fw::Point point, int rows) const {
 void AssignListLook::Paint(fw::Canvas& canvas, std::span<const std::u16string> labels, int32_t hoverRow,
                            bool pressed, int32_t languageFlag) {
   const int rows = static_cast<int>(labels.size());
-  if (const fw::Image* normal = normal_.Get(loader_, skinsDirectory_))
+  if (const fw::Image* normal = Picture(names_.normal))
     canvas.DrawImage(*normal, {0, 0, normal->Width(), normal->Height()}, {0, 0});
   else
     canvas.FillRect({0, 0, width_, rows * height_ + 1}, kBlack);
 
   // A row below the labelled ones (the menu tests two more) still gets its band.
   if (hoverRow != kNoRow) {
-    if (const fw::Image* band = (pressed ? down_ : over_).Get(loader_, skinsDirectory_)) {
+    if (const fw::Image* band = Picture(pressed ? names_.down : names_.over)) {
       const int top = (hoverRow - 1) * height_;
       canvas.DrawImage(*band, {0, top, width_, top + height_}, {0, top});
     }
   }
 
-  canvas.SelectFont(LanguageFont(languageFlag));
+  canvas.SelectFont(MainFont(languageFlag));
   for (int row = 1; row <= rows; ++row) {
     const std::u16string& label = labels[static_cast<std::size_t>(row - 1)];
     const fw::Size extent = canvas.TextExtent(label);

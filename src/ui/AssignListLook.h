@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "framework/Canvas.h"
-#include "ui/CachedSkinImage.h"
 
 namespace tx80 {
 
-class ImageLoader;
+class SkinPictureCache;
 
 // The four pictures of an assignment list, in SkinsDirectory.
 struct ListPictureNames {
@@ -21,18 +20,16 @@ struct ListPictureNames {
   std::string_view down;
 };
 
-// The font of every text of the assignment lists and the warning, by
-// LanguageFlag (nonzero: English).
-const fw::FontSpec& LanguageFont(int32_t languageFlag);
-
 // What both assignment lists share: rows of W x H pixels from the top, W the
 // mask's width and H its height divided by the rows it holds; the normal
 // picture with the band of the row under the pointer copied from the over
 // picture (the down picture while the button is held) and the labels centred
-// on their rows. The pictures are decoded once per list.
+// on their rows, in the interface language's font.
 class AssignListLook {
  public:
-  AssignListLook(ImageLoader& loader, const std::filesystem::path& skinsDirectory, const ListPictureNames& names);
+  AssignListLook(SkinPictureCache& pictures, const std::filesystem::path& skinsDirectory,
+                 const ListPictureNames& names)
+      : pictures_(pictures), skinsDirectory_(skinsDirectory), names_(names) {}
 
   // Takes W and H from the mask. Without a readable mask the normal picture
   // gives them, so the list still shows; with neither they are 0 and the list
@@ -53,12 +50,12 @@ class AssignListLook {
              int32_t languageFlag);
 
  private:
-  ImageLoader& loader_;
-  std::filesystem::path skinsDirectory_;
-  std::string_view maskName_;
-  CachedSkinImage normal_;
-  CachedSkinImage over_;
-  CachedSkinImage down_;
+  // Null for a picture that is missing, undecodable or empty.
+  const fw::Image* Picture(std::string_view name) const;
+
+  SkinPictureCache& pictures_;
+  const std::filesystem::path& skinsDirectory_;
+  ListPictureNames names_;
   int32_t width_ = 0;
   int32_t height_ = 0;
 };

@@ -33,7 +33,7 @@ CMenuDlg::CMenuDlg(AppContext& context)
     : fw::Dialog(kTemplateId),
       context_(context),
       state_(context.assignMenu),
-      look_(context.platform.images, context.paths.skinsDirectory, kPictures) {}
+      look_(context.pictures, context.paths.skinsDirectory, kPictures) {}
 
 CMenuDlg::~CMenuDlg() {
   if (HasWindow()) Host().Destroy();

@@ -47,7 +47,7 @@ CSubMenuDlg::CSubMenuDlg(AppContext& context)
     : fw::Dialog(kTemplateId),
       context_(context),
       state_(context.assignMenu),
-      look_(context.platform.images, context.paths.skinsDirectory, kPictures) {}
+      look_(context.pictures, context.paths.skinsDirectory, kPictures) {}
 
 CSubMenuDlg::~CSubMenuDlg() {
   if (HasWindow()) Host().Destroy();

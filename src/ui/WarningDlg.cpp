@@ -2,9 +2,10 @@
 
 #include "app/AppContext.h"
 #include "platform/WindowHost.h"
-#include "ui/AssignListLook.h"
+#include "ui/Fonts.h"
 #include "ui/HitTest.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPictureCache.h"
 #include "ui/WindowShape.h"
 
 namespace tx80 {
@@ -19,18 +20,18 @@ fw::Rect RectOf(const SkinItem& item) { return {item.x, item.y, item.x + item.wi
 WarningDlg::WarningDlg(AppContext& context)
     : fw::Dialog(kTemplateId),
       context_(context),
-      state_(context.assignMenu),
-      normal_(skin_image::kWarningNormal),
-      over_(skin_image::kWarningOver) {}
+      state_(context.assignMenu) {}
 
 bool WarningDlg::OnInitDialog() {
-  ImageLoader& images = context_.platform.images;
   const std::filesystem::path& skins = context_.paths.skinsDirectory;
-  if (const auto shape = BuildWindowShape(images, skins / std::filesystem::path(skin_image::kWarningMask))) {
+  // The mask is read at each opening; the pictures come from the skin's cache.
+  if (const auto shape =
+          BuildWindowShape(context_.platform.images, skins / std::filesystem::path(skin_image::kWarningMask))) {
     width_ = shape->width;
     height_ = shape->height;
     Host().SetShape(shape->region.Rectangles());
-  } else if (const fw::Image* normal = normal_.Get(images, skins)) {
+  } else if (const fw::Image* normal = context_.pictures.Get(skins, skin_image::kWarningNormal);
+             normal && !normal->Empty()) {
     // Without a mask the warning is the normal picture's rectangle.
     width_ = normal->Width();
     height_ = normal->Height();
@@ -47,18 +48,18 @@ bool WarningDlg::OnInitDialog() {
 }
 
 bool WarningDlg::OnPaint(fw::Canvas& canvas) {
-  ImageLoader& images = context_.platform.images;
   const std::filesystem::path& skins = context_.paths.skinsDirectory;
   const auto& items = context_.skin.WarningItems;
-  if (const fw::Image* normal = normal_.Get(images, skins)) canvas.DrawImage(*normal, {0, 0, width_, height_}, {0, 0});
+  if (const fw::Image* normal = context_.pictures.Get(skins, skin_image::kWarningNormal))
+    canvas.DrawImage(*normal, {0, 0, width_, height_}, {0, 0});
   const int32_t hover = state_.WarningHover;
   if (hover == kGoOn || hover == kGiveUp) {
-    if (const fw::Image* over = over_.Get(images, skins)) {
+    if (const fw::Image* over = context_.pictures.Get(skins, skin_image::kWarningOver)) {
       const fw::Rect rect = RectOf(items[static_cast<std::size_t>(hover - 1)]);
       canvas.DrawImage(*over, rect, {rect.left, rect.top});
     }
   }
-  canvas.SelectFont(LanguageFont(context_.profile.LanguageFlag()));
+  canvas.SelectFont(MainFont(context_.profile.LanguageFlag()));
   for (int i = 0; i < kItemTexts; ++i) {
     const SkinItem& item = items[static_cast<std::size_t>(i)];
     const fw::Size extent = canvas.TextExtent(item.text);

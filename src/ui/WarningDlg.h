@@ -2,7 +2,6 @@
 #include <cstdint>
 
 #include "framework/Dialog.h"
-#include "ui/CachedSkinImage.h"
 
 namespace tx80 {
 
@@ -35,8 +34,6 @@ class WarningDlg : public fw::Dialog {
  private:
   AppContext& context_;
   AssignMenuState& state_;
-  CachedSkinImage normal_;
-  CachedSkinImage over_;
   int32_t width_ = 0;
   int32_t height_ = 0;
 };

@@ -47,6 +47,10 @@ struct FontCase {
   std::u16string face;
 };
 
+inline std::string LanguageName(const ::testing::TestParamInfo<FontCase>& info) {
+  return info.param.language ? "English" : "Chinese";
+}
+
 // Solid pictures of exact colours stand in for the skin's.
 inline fw::Image Solid(int width, int height, fw::Rgb colour) {
   fw::Image image(width, height);
@@ -140,9 +144,10 @@ class AssignListsTest : public ::testing::Test {
   SimDesktop desktop;
   SimPlatform os{desktop};
   FakeImageLoader images;
-  Platform platform{os.clock,   os.dialogs,       os.hid,          os.input,        os.singleInstance,
+  // The simulated system with the fake pictures.
+  Platform platform{os.clock,      os.dialogs,      os.hid,         os.input,   os.singleInstance,
                     os.desktop.systemMouse, os.threads, os.tray, os.windows, os.childControls,
-                    os.keyboardHook, os.popupMenus, os.shell, images};
+                    os.keyboardHook, os.popupMenus, os.shell, images, os.files};
   TempDir dir;
   AppContext context{platform, dir.path()};
   ListOwnerWindow mainDialog{context};

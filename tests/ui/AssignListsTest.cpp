@@ -56,7 +56,8 @@ TEST_P(ListLabelsTest, RowUnderThePointerIsHighlightedAndItsLabelRed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ListLabelsTest,
-                         ::testing::Values(FontCase{1, 15, 7, u"Consolas"}, FontCase{0, 12, 6, u"宋体"}));
+                         ::testing::Values(FontCase{1, 15, 7, u"Consolas"}, FontCase{0, 12, 6, u"宋体"}),
+                         LanguageName);
 
 struct SubListCase {
   int row;
@@ -100,7 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
         SubListCase{9, 3, 3, 6, {u"Alpha", u"Beta", u"Gamma"}},
         SubListCase{10, 3, 10, 0, {u"F31", u"F32", u"F33", u"F34", u"F35", u"F36", u"F37", u"F38", u"F39", u"F40"}},
         // Without macros the sub-list has no outline: nothing to see or click.
-        SubListCase{9, 0, 0, 9, {}}));
+        SubListCase{9, 0, 0, 9, {}}),
+    [](const auto& info) {
+      return "Row" + std::to_string(info.param.row) + "With" + std::to_string(info.param.macros) + "Macros";
+    });
 
 TEST_F(AssignListsTest, EveryPaintOfTheListReplacesTheSubList) {
   Open(3);

@@ -18,6 +18,10 @@ struct RecordingDialogs : Dialogs {
   void MessageBox(WindowHost*, std::u16string_view text, std::u16string_view) override {
     shown.emplace_back(text);
   }
+  bool AskYesNo(WindowHost*, std::u16string_view, std::u16string_view) override {
+    ADD_FAILURE() << "no question is expected here";
+    return false;
+  }
   std::optional<std::filesystem::path> OpenFile(WindowHost*, const FileDialogOptions&) override {
     ADD_FAILURE() << "no file dialog is expected here";
     return std::nullopt;
@@ -29,14 +33,16 @@ struct RecordingDialogs : Dialogs {
   std::vector<std::u16string> shown;
 };
 
-// Pictures by file name; any other path is missing.
+// Pictures by file name; any other path is missing. Counts the files read.
 struct FakeImageLoader : ImageLoader {
   std::optional<fw::Image> Load(const std::filesystem::path& path) override {
+    ++loads;
     const auto found = pictures.find(path.filename().string());
     if (found == pictures.end()) return std::nullopt;
     return found->second;
   }
   std::map<std::string, fw::Image> pictures;
+  int loads = 0;
 };
 
 // A window that only remembers its outline and its repaint requests.

@@ -111,7 +111,8 @@ TEST_P(WarningPaintTest, ButtonUnderThePointerShowsTheOverPictureAndTextsAreRedA
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WarningPaintTest,
-                         ::testing::Values(FontCase{1, 15, 7, u"Consolas"}, FontCase{0, 12, 6, u"宋体"}));
+                         ::testing::Values(FontCase{1, 15, 7, u"Consolas"}, FontCase{0, 12, 6, u"宋体"}),
+                         LanguageName);
 
 TEST_F(WarningDlgTest, HoverSurvivesFromOneWarningToTheNextAndOnlyAChangeRepaints) {
   EXPECT_EQ(State().WarningHover, 0);

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32FileStore.h"
 #include "platform/win32/Win32HidBus.h"
 #include "platform/win32/Win32ImageLoader.h"
 #include "platform/win32/Win32InputInjector.h"
@@ -61,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tx80::Win32PopupMenus popupMenus;
   tx80::Win32Shell shell;
   tx80::Win32ImageLoader images;
+  tx80::Win32FileStore files;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -76,6 +78,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       .popupMenus = popupMenus,
       .shell = shell,
       .images = images,
+      .files = files,
   };
 
   tx80::AppContext context(platform, ProgramDirectory());

@@ -12,3 +12,7 @@
 // The tray icon's menu, English and Chinese interface.
 #define IDR_TRAY_MENU_EN 157
 #define IDR_TRAY_MENU_CN 162
+// The button assignment lists and the warning before the last left click goes.
+#define IDD_MENU_DIALOG 103
+#define IDD_SUBMENU_DIALOG 104
+#define IDD_WARNING_DIALOG 105

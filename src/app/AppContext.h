@@ -11,6 +11,7 @@
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
+#include "ui/AssignMenuState.h"
 #include "ui/HitTest.h"
 #include "ui/ProgramMenus.h"
 #include "ui/SkinPictureCache.h"
@@ -59,6 +60,7 @@ struct AppContext {
   SkinPictureCache pictures{platform.images};
   MainWindowShape shape;
   HoverState hover;
+  AssignMenuState assignMenu;
   DeviceLink device;
   CommandReport commands{platform.hid, device};
   // The event list's and the tray icon's menus of the interface language.

@@ -9,6 +9,7 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/AssignMenu.h"
 #include "ui/Fonts.h"
 #include "ui/PagePainter.h"
 #include "ui/ProgramMenus.h"
@@ -147,7 +148,8 @@ void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y);
 void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
 
 bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
-  // The assignment lists' SubMenuDone check (closing a finished menu) goes first, here.
+  // After a sub-list's assignment this paint closes the assignment list.
+  CloseMenuIfSubMenuDone(context_.assignMenu);
   const PageSources sources{context_.paths.skinsDirectory, context_.skin,   context_.hover,
                             context_.flags,                context_.profile, context_.macros,
                             macroPage_.Recording(),        macroPage_.Counters()};

@@ -7,6 +7,7 @@
 #include "functions/LedPreviewThread.h"
 #include "macro/MacroPage.h"
 #include "platform/WindowHost.h"
+#include "ui/AssignMenu.h"
 
 namespace tx80 {
 
@@ -76,6 +77,8 @@ void ClickDispatch::MainClickPress(int x, int y) {
 }
 
 void ClickDispatch::PressOnMainPage(int x, int y) {
+  // A press anywhere on the main page closes an open assignment list first.
+  CloseAssignMenu(context_.assignMenu);
   ProfileModel& profile = context_.profile;
   const int32_t code = context_.hover.MainHover;
   if (code == kAdvancedTab) {
@@ -83,7 +86,7 @@ void ClickDispatch::PressOnMainPage(int x, int y) {
   } else if (code == kColorTab) {
     EnterPage(kColorPage);
   } else if (InRange(code, kFirstButtonElement, kButtonSlots)) {
-    OpenAssignMenu(code);
+    OpenAssignMenu(context_, mainWindow_.Host(), code);
   } else if (InRange(code, kFirstWheelMode, 2)) {
     profile.SetWheelStatus(code - kFirstWheelMode);
   } else if (InRange(code, kFirstLevelBox, kDpiLevels)) {
@@ -196,14 +199,6 @@ void ClickDispatch::EnterPage(SkinPage page) {
       window.Invalidate(true);
       break;
   }
-}
-
-void ClickDispatch::OpenAssignMenu(int32_t code) {
-  assignTarget_ = code;
-  const SkinItem& element = context_.skin.MainItems[static_cast<std::size_t>(code)];
-  const fw::Rect window = mainWindow_.Host().ScreenRect();
-  // The menu opens just below the element.
-  popupOrigin_ = {window.left + element.x, window.top + element.y + element.height};
 }
 
 void ClickDispatch::DragWindow(int x, int y) {

@@ -1,9 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "framework/Rect.h"
-#include "ui/HitTest.h"
-
 namespace fw {
 class Dialog;
 }
@@ -30,12 +27,6 @@ class ClickDispatch {
   // pointer move found (HoverState).
   void MainClickPress(int x, int y);
 
-  // The button element (25..31) whose assignment menu was asked for last
-  // (kNoElement before any), and the screen point below it where the menu
-  // opens.
-  int32_t AssignTarget() const { return assignTarget_; }
-  fw::Point PopupOrigin() const { return popupOrigin_; }
-
  private:
   void PressOnMainPage(int x, int y);
   void PressOnAdvancedPage(int x, int y);
@@ -43,7 +34,6 @@ class ClickDispatch {
   // Shows another page: its enter actions, after the advanced page's
   // controls went if that page is left.
   void EnterPage(SkinPage page);
-  void OpenAssignMenu(int32_t code);
   // Lets the system move the window as if its caption were dragged.
   void DragWindow(int x, int y);
   void Repaint();
@@ -51,8 +41,6 @@ class ClickDispatch {
   fw::Dialog& mainWindow_;
   AppContext& context_;
   MacroPage& macroPage_;
-  int32_t assignTarget_ = kNoElement;
-  fw::Point popupOrigin_;
 };
 
 }  // namespace tx80

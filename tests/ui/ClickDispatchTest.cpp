@@ -7,6 +7,7 @@
 
 #include "framework/Message.h"
 #include "macro/MacroPage.h"
+#include "ui/CMenuDlg.h"
 #include "support/MainWindowUser.h"
 #include "support/MouseProgram.h"
 
@@ -240,14 +241,22 @@ TEST_F(ClickDispatchTest, BackgroundPressDragsTheWindow) {
   }
 }
 
-TEST_F(ClickDispatchTest, ButtonElementOpensItsMenuBelowIt) {
+TEST_F(ClickDispatchTest, ButtonElementOpensItsListBelowItAndAnotherElementReplacesIt) {
   window.Move({100, 50, 1000, 590});
+  AssignMenuState& lists = program.context.assignMenu;
   user.Press(user.Main(28));
+  ASSERT_TRUE(lists.MenuWindow && lists.MenuWindow->HasWindow());
   const SkinItem& element = program.context.skin.MainItems[28];
-  EXPECT_EQ(program.dialog.Clicks().AssignTarget(), 28);
-  EXPECT_EQ(program.dialog.Clicks().PopupOrigin(), (fw::Point{100 + element.x, 50 + element.y + element.height}));
-  user.Press(user.Main(25));
-  EXPECT_EQ(program.dialog.Clicks().AssignTarget(), 25);
+  const fw::Rect at = lists.MenuWindow->Host().ScreenRect();
+  EXPECT_EQ((fw::Point{at.left, at.top}), (fw::Point{100 + element.x, 50 + element.y + element.height}));
+  SimWindowHost* first = program.os.windows.HostOf(&lists.MenuWindow->Host());
+  user.Release(user.Main(28));
+
+  user.Press(user.Main(26));
+  EXPECT_TRUE(first->Destroyed());
+  ASSERT_TRUE(lists.MenuWindow->HasWindow());
+  EXPECT_EQ(lists.AssignTarget, 26);
+  EXPECT_TRUE(program.os.windows.modalTemplates.empty()) << "button 1 keeps the left click";
 }
 
 TEST_F(ClickDispatchTest, MacroElementsRunTheMacroPage) {

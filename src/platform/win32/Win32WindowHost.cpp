@@ -10,6 +10,8 @@ namespace {
 // A region of the rectangles in one ExtCreateRegion call: the header, then the
 // rectangles, in one block. Null when the system refuses it.
 HRGN CreateRegion(const std::vector<fw::Rect>& rectangles) {
+  // No rectangles is an empty outline (a list with no rows), not a failure.
+  if (rectangles.empty()) return CreateRectRgn(0, 0, 0, 0);
   std::vector<RECT> block((sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT) + rectangles.size());
   auto* header = reinterpret_cast<RGNDATAHEADER*>(block.data());
   auto* rects = reinterpret_cast<RECT*>(reinterpret_cast<char*>(block.data()) + sizeof(RGNDATAHEADER));

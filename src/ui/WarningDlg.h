@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+
+#include "framework/Dialog.h"
+
+namespace tx80 {
+
+struct AppContext;
+struct AssignMenuState;
+
+// Asks before the list opens for the only button that holds the left click.
+// A frameless window shaped by its mask picture, opened modally at
+// PopupOrigin; WarningItems 0 and 1 are its buttons (results 1, go on, and 2,
+// give up), item 2 its message. Only where the button is released counts;
+// Enter does nothing and Escape gives up.
+class WarningDlg : public fw::Dialog {
+ public:
+  static constexpr int kTemplateId = 105;
+  static constexpr int kGoOn = 1;
+  static constexpr int kGiveUp = 2;
+
+  explicit WarningDlg(AppContext& context);
+
+  bool OnInitDialog() override;
+  bool OnPaint(fw::Canvas& canvas) override;
+  bool OnEraseBackground() override { return true; }
+  void OnMouseMove(int x, int y) override;
+  void OnLButtonUp(int x, int y) override;
+  void OnOK() override {}
+
+  int32_t WarningWidth() const { return width_; }
+  int32_t WarningHeight() const { return height_; }
+
+ private:
+  AppContext& context_;
+  AssignMenuState& state_;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+};
+
+}  // namespace tx80

@@ -232,4 +232,34 @@ bool WriteProfileString(const std::filesystem::path& file, std::u16string_view s
   return Save(file, ini);
 }
 
+std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(const std::filesystem::path& file,
+                                                                          std::u16string_view section) {
+  std::vector<std::pair<std::u16string, std::u16string>> entries;
+  const auto ini = Load(file);
+  if (!ini) return entries;
+  const std::size_t header = FindSection(*ini, section);
+  if (header == ini->lines.size()) return entries;
+  const std::size_t end = SectionEnd(*ini, header);
+  for (std::size_t i = header + 1; i < end; ++i)
+    if (const auto parsed = ParseKeyLine(ini->lines[i]))
+      entries.emplace_back(std::u16string(parsed->key), std::u16string(parsed->value));
+  return entries;
+}
+
+bool RemoveProfileKey(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key) {
+  std::lock_guard lock(WriteMutex());
+  auto ini = Load(file);
+  if (!ini) return true;
+  const std::size_t header = FindSection(*ini, section);
+  if (header == ini->lines.size()) return true;
+  std::size_t end = SectionEnd(*ini, header);
+  std::size_t line = FindKey(*ini, header, end, key);
+  if (line == end) return true;
+  do {
+    ini->lines.erase(ini->lines.begin() + static_cast<std::ptrdiff_t>(line));
+    line = FindKey(*ini, header, --end, key);
+  } while (line != end);
+  return Save(file, *ini);
+}
+
 }  // namespace tx80

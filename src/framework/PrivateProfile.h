@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tx80 {
 
@@ -23,5 +25,16 @@ std::u16string ReadProfileString(const std::filesystem::path& file, std::u16stri
 // a failed write never leaves a half-written file. False when it failed.
 bool WriteProfileString(const std::filesystem::path& file, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value);
+
+// Every key of a section with its value, in file order, blanks around both
+// removed; lines without "=" are left out. Empty for a missing file or section.
+std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(const std::filesystem::path& file,
+                                                                          std::u16string_view section);
+
+// Removes the key's lines (a hand-edited file may repeat it) from its section;
+// every other line stays as it was.
+// A missing file, section or key is left alone (true). False when the file
+// could not be rewritten.
+bool RemoveProfileKey(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key);
 
 }  // namespace tx80

@@ -83,5 +83,22 @@ TEST_F(PrivateProfileTest, WriteIntoAMissingFolderReportsFailure) {
   EXPECT_FALSE(std::filesystem::exists(dir / "no-such-folder"));
 }
 
+TEST_F(PrivateProfileTest, ReadsAWholeSectionInFileOrder) {
+  WriteFile(file, "[AppProfiles]\r\n Game.exe = 3 \r\n; note\r\nempty.exe=\r\n\r\n[Init]\r\nCurConfig=1\r\n");
+  using Entries = std::vector<std::pair<std::u16string, std::u16string>>;
+  EXPECT_EQ(ReadProfileSection(file, u"appprofiles"), (Entries{{u"Game.exe", u"3"}, {u"empty.exe", u""}}));
+  EXPECT_TRUE(ReadProfileSection(file, u"Missing").empty());
+  EXPECT_TRUE(ReadProfileSection(dir / "absent.ini", u"AppProfiles").empty());
+}
+
+TEST_F(PrivateProfileTest, RemovesOneKeyAndLeavesTheRest) {
+  WriteFile(file, "[AppProfiles]\r\ngame.exe=3\r\nother.exe=2\r\nGame.exe=4\r\n[Init]\r\ngame.exe=1\r\n");
+  ASSERT_TRUE(RemoveProfileKey(file, u"AppProfiles", u"GAME.EXE"));
+  EXPECT_EQ(ReadFile(file), "[AppProfiles]\r\nother.exe=2\r\n[Init]\r\ngame.exe=1\r\n");
+  EXPECT_TRUE(RemoveProfileKey(file, u"AppProfiles", u"missing.exe"));
+  EXPECT_TRUE(RemoveProfileKey(dir / "absent.ini", u"AppProfiles", u"game.exe"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "absent.ini"));
+}
+
 }  // namespace
 }  // namespace tx80

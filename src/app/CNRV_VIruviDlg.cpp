@@ -3,12 +3,14 @@
 #include "app/AppContext.h"
 #include "app/CAboutDlg.h"
 #include "app/Captions.h"
+#include "app/GameProfilesDlg.h"
 #include "device/ApplyProfile.h"
 #include "device/ButtonReportReader.h"
 #include "functions/BlinkThread.h"
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/OnScreenNotice.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -25,8 +27,15 @@ std::u16string PlugInMessage(int languageFlag) {
 }
 }  // namespace
 
-CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
-    : fw::Dialog(kTemplateId), context_(context), macroPage_(*this, context, context.macros) {}
+CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
+    : fw::Dialog(kTemplateId),
+      context_(context),
+      startInTray_(startInTray),
+      macroPage_(*this, context, context.macros),
+      options_(context, [this] { OpenGameProfiles(); }),
+      gameProfiles_(
+          context, [this] { return MaySwitchProfile(); },
+          [&context](int32_t profile) { SelectAndApplyProfile(context, profile); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -83,6 +92,12 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   }
   os.clock.Sleep(kSettleBeforeApplyMs);
   ApplyProfile(context_);
+
+  options_.Load();
+  // Started at sign-in: the driver runs, the window waits in the notification
+  // area (it was never shown).
+  if (startInTray_) os.tray.Add(Host(), TrayIcon{std::u16string(MainCaption(profile.LanguageFlag()))});
+  gameProfiles_.Start(Host());
   return true;
 }
 
@@ -100,14 +115,38 @@ void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
-bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) { return macroPage_.OnCommand(id, notifyCode); }
+bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) {
+  return options_.OnCommand(id) || macroPage_.OnCommand(id, notifyCode);
+}
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
   if (message.id == kEditorClosedMessage) {
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (const auto notice = DecodeOnScreenNotice(message)) {
+    if (options_.OnScreenDisplay())
+      ShowOnScreenNotice(context_.platform.onScreenDisplay, *notice, context_.profile.LanguageFlag());
+    return 0;
+  }
+  if (message.id == kForegroundChangedMessage) {
+    gameProfiles_.Reconsider();
+    return 0;
+  }
   return std::nullopt;
+}
+
+bool CNRV_VIruviDlg::MaySwitchProfile() {
+  if (!HasWindow() || macroPage_.Recording()) return false;
+  return !Host().IsVisible() || Host().IsMinimized();
+}
+
+void CNRV_VIruviDlg::OpenGameProfiles() {
+  if (gameProfilesOpen_) return;  // the tray menu can be opened again meanwhile
+  gameProfilesOpen_ = true;
+  GameProfilesDlg dialog(context_, [this] { gameProfiles_.ReloadRules(); });
+  context_.platform.windows.RunModal(dialog);
+  gameProfilesOpen_ = false;
 }
 
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
@@ -143,6 +182,7 @@ bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
     }
     case fw::kScMinimize:
       Host().Show(ShowMode::Minimize);
+      gameProfiles_.Reconsider();  // a game's profile waited for this
       return true;
     default:
       return false;

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/GameProfileSwitching.h"
+#include "app/TrayOptions.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "ui/SkinLoader.h"
@@ -14,9 +16,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
   static constexpr uint32_t kAboutCommand = 16;
   static constexpr int kAboutString = 101;
 
-  explicit CNRV_VIruviDlg(AppContext& context);
+  // `startInTray`: the program was started into the notification area; the
+  // whole start sequence runs, but the window is not shown.
+  explicit CNRV_VIruviDlg(AppContext& context, bool startInTray = false);
 
   bool OnInitDialog() override;
+  bool StartsHidden() const override { return startInTray_; }
   bool PreTranslateMessage(const fw::Message& message) override;
   void OnClose() override;
   void OnDestroyed() override;
@@ -29,6 +34,9 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
+  // The tray menu's own options, and the per-game profiles.
+  TrayOptions& Options() { return options_; }
+  GameProfileSwitching& GameProfiles() { return gameProfiles_; }
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
@@ -36,9 +44,17 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
  private:
   SkinLoadContext SkinContext();
+  // The user may be editing while the window is shown; a recording must not
+  // see its profile change.
+  bool MaySwitchProfile();
+  void OpenGameProfiles();
 
   AppContext& context_;
+  const bool startInTray_;
   MacroPage macroPage_;
+  TrayOptions options_;
+  GameProfileSwitching gameProfiles_;
+  bool gameProfilesOpen_ = false;
 };
 
 }  // namespace tx80

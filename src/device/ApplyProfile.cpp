@@ -63,4 +63,12 @@ void ApplyProfile(AppContext& context) {
   SaveProfile(fields, config, state.CurConfig);
 }
 
+void SelectAndApplyProfile(AppContext& context, int32_t profile) {
+  std::lock_guard operation(context.profileOperation);
+  context.profile.SetCurConfig(profile);
+  LoadProfile(context.profile, context.paths.configPath, profile, false);
+  ApplyProfile(context);
+  context.RepaintMainWindow();
+}
+
 }  // namespace tx80

@@ -6,7 +6,9 @@
 #include "device/ApplyProfile.h"
 #include "functions/FunctionCatalog.h"
 #include "functions/MacroPlayback.h"
+#include "profile/DpiSteps.h"
 #include "profile/SettingsFile.h"
+#include "ui/OnScreenNotice.h"
 
 namespace tx80 {
 
@@ -87,6 +89,7 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
   context_.RepaintMainWindow();
+  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, DpiResolution(state.ActiveDpiSet[level])});
   // Saved even when the level did not change, like the command.
   SaveDpiLevel(level, context_.paths.configPath, state.CurConfig);
 }
@@ -99,6 +102,8 @@ void FunctionExecutor::ToggleLed() {
   const int level = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
   context_.RepaintMainWindow();
+  PostOnScreenNotice(context_.mainWindow,
+                     {toggle == kLedOff ? OnScreenNotice::Kind::LedOff : OnScreenNotice::Kind::LedOn, 0});
 }
 
 void FunctionExecutor::CtrlShortcut(uint8_t key) {
@@ -112,13 +117,12 @@ void FunctionExecutor::CtrlShortcut(uint8_t key) {
 }
 
 void FunctionExecutor::NextProfile() {
-  std::lock_guard operation(context_.profileOperation);
+  std::unique_lock operation(context_.profileOperation);
   const int32_t current = context_.profile.CurConfig();
   const int32_t next = current >= kProfiles ? 1 : current + 1;
-  context_.profile.SetCurConfig(next);
-  LoadProfile(context_.profile, context_.paths.configPath, next, false);
-  ApplyProfile(context_);
-  context_.RepaintMainWindow();
+  SelectAndApplyProfile(context_, next);
+  operation.unlock();
+  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Profile, next});
 }
 
 void FunctionExecutor::Perform(int32_t code) {

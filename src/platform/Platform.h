@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/AutoStart.h"
 #include "platform/ChildControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/ForegroundWatch.h"
 #include "platform/HidBus.h"
 #include "platform/ImageLoader.h"
 #include "platform/InputInjector.h"
 #include "platform/KeyboardHook.h"
+#include "platform/OnScreenDisplay.h"
 #include "platform/PopupMenus.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
@@ -34,6 +37,9 @@ struct Platform {
   PopupMenus& popupMenus;
   Shell& shell;
   ImageLoader& images;
+  AutoStart& autoStart;
+  OnScreenDisplay& onScreenDisplay;
+  ForegroundWatch& foreground;
 };
 
 }  // namespace tx80

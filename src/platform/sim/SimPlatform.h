@@ -11,6 +11,7 @@
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimControls.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDriverSeams.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
 #include "platform/sim/JpegImageLoader.h"
@@ -116,6 +117,9 @@ class SimPlatform {
   SimPopupMenus popupMenus;
   SimShell shell;
   JpegImageLoader images;
+  SimAutoStart autoStart;
+  SimOnScreenDisplay onScreenDisplay;
+  SimForegroundWatch foreground;
   Platform platform;
 };
 

@@ -9,3 +9,10 @@
 // The event list's right-button menu, English and Chinese interface.
 #define IDR_EVENT_MENU_EN 154
 #define IDR_EVENT_MENU_CN 161
+// The game profiles dialog, English and Chinese, and its controls.
+#define IDD_GAME_PROFILES_EN 106
+#define IDD_GAME_PROFILES_CN 107
+#define IDC_GAME_RULES 1001
+#define IDC_GAME_PROFILE 1002
+#define IDC_GAME_ADD 1003
+#define IDC_GAME_REMOVE 1004

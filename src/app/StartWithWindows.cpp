@@ -7,7 +7,11 @@ namespace tx80 {
 
 std::u16string AutoStartCommand(const std::filesystem::path& programFile) {
   // Quoted: the folder may hold blanks.
-  return u"\"" + programFile.u16string() + u"\" " + std::u16string(kTrayStartSwitch);
+  std::u16string command(1, u'"');
+  command += programFile.u16string();
+  command += u"\" ";
+  command += kTrayStartSwitch;
+  return command;
 }
 
 bool StartsWithWindows(AutoStart& autoStart) { return autoStart.Read(kAutoStartName).has_value(); }

@@ -2,6 +2,8 @@
 // backend: from the mouse's button report to the first injected key event,
 // over many presses, with the reader and the executor on real threads and the
 // real clock (so the executor's poll pause counts).
+//
+//   press_latency_bench [--smoke] [presses]
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "SteadyClock.h"
 #include "app/AppContext.h"
 #include "app/CNRV_VIruviDlg.h"
@@ -44,12 +47,21 @@ double Percentile(std::vector<double> values, double p) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int presses = argc > 1 ? std::atoi(argv[1]) : 1000;
+  const tx80::bench::Arguments args(argc, argv);
+  const int presses = args.smoke ? 20 : args.positional.empty() ? 1000 : std::atoi(args.positional[0].c_str());
+  if (presses < 1) {
+    std::fprintf(stderr, "usage: %s [--smoke] [presses]\n", argv[0]);
+    return 2;
+  }
   const auto directory = std::filesystem::temp_directory_path() / "tx80-press-latency";
+  std::filesystem::remove_all(directory);
   std::filesystem::create_directories(directory);
   // Slot 4 (the mouse's button 5) holds the mute key: one key event per press.
   std::ofstream(directory / "config.ini") << "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK4=26\n";
   std::ofstream(directory / "Macro_CN.dat") << "[Macros]\nmacroNum=0\n";
+  // The start sequence ends without its skin; the shipped one is only read.
+  std::filesystem::create_directory_symlink(std::filesystem::path(TX80_SOURCE_DIR) / "data" / "skins",
+                                            directory / "skins");
 
   tx80::SimDesktop desktop;
   tx80::SimPlatform os(desktop);
@@ -57,18 +69,30 @@ int main(int argc, char** argv) {
   TimingInjector input;
   tx80::Platform platform{clock,        os.dialogs,          os.hid,          input,        os.singleInstance,
                           desktop.systemMouse, os.threads,     os.tray,         os.windows,   os.childControls,
-                          os.keyboardHook,     os.popupMenus,  os.shell,        os.images,    os.autoStart,
-                          os.onScreenDisplay,  os.foreground};
+                          os.keyboardHook,     os.popupMenus,  os.shell,        os.images,    os.files,
+                          os.autoStart,        os.onScreenDisplay, os.foreground};
   auto mouse = std::make_shared<tx80::EmulatedMouse>();
   os.hid.Plug(mouse);
   tx80::AppContext context(platform, directory);
   tx80::CNRV_VIruviDlg dialog(context);
   os.windows.Open(dialog);
+  if (mouse->Reports().empty()) {
+    std::fprintf(stderr, "error: the start sequence sent the mouse no profile (%zu messages shown)\n",
+                 os.dialogs.Messages().size());
+    return 1;
+  }
   mouse->Release(5);  // the start click
 
-  std::thread reader([&] { tx80::ButtonReportReader(context).Run(); });
-  std::thread executor([&] { tx80::FunctionExecutor(context).Run(); });
-  while (!context.flags.DriverActive) std::this_thread::yield();
+  std::atomic<int> threadsEnded{0};
+  std::thread reader([&] {
+    tx80::ButtonReportReader(context).Run();
+    ++threadsEnded;
+  });
+  std::thread executor([&] {
+    tx80::FunctionExecutor(context).Run();
+    ++threadsEnded;
+  });
+  tx80::bench::WaitFor("start click", [&] { return context.flags.DriverActive.load(); });
 
   std::vector<double> latencies;
   latencies.reserve(presses);
@@ -76,16 +100,17 @@ int main(int argc, char** argv) {
     const int before = input.count;
     const int64_t pressed = Clock::now().time_since_epoch().count();
     mouse->Press(5);
-    while (input.count == before) std::this_thread::yield();
+    tx80::bench::WaitFor("key event for a press", [&] { return input.count != before; });
     latencies.push_back((input.last - pressed) / 1e3);
     mouse->Release(5);
-    while (context.flags.ButtonPending) std::this_thread::yield();
+    tx80::bench::WaitFor("end of a press's pass", [&] { return !context.flags.ButtonPending; });
     // A hand does not press again within the reader's 2 ms pause after each
     // report; let the reader settle, as between real clicks.
     std::this_thread::sleep_for(std::chrono::milliseconds(6));
   }
   context.RequestStop();
   mouse->Unplug();
+  tx80::bench::WaitFor("end of the driver threads", [&] { return threadsEnded == 2; });
   reader.join();
   executor.join();
   std::filesystem::remove_all(directory);

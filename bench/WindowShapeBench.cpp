@@ -7,13 +7,14 @@
 //    list each time, as such region operations do.
 // Prints the times and the rectangle counts; never fails.
 //
-//   window_shape_bench [mask.jpg]
+//   window_shape_bench [--smoke] [mask.jpg]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "framework/Rect.h"
 #include "platform/sim/JpegImageLoader.h"
 #include "ui/WindowShape.h"
@@ -97,9 +98,10 @@ bool SamePixels(const std::vector<fw::Rect>& a, const std::vector<fw::Rect>& b, 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const tx80::bench::Arguments args(argc, argv);
   const std::filesystem::path maskPath =
-      argc > 1 ? std::filesystem::path(argv[1])
-               : std::filesystem::path(TX80_SOURCE_DIR) / "data" / "skins" / "main_mask.jpg";
+      !args.positional.empty() ? std::filesystem::path(args.positional[0])
+                               : std::filesystem::path(TX80_SOURCE_DIR) / "data" / "skins" / "main_mask.jpg";
   tx80::JpegImageLoader loader;
   const auto decodeStart = Clock::now();
   const auto mask = loader.Load(maskPath);
@@ -113,10 +115,10 @@ int main(int argc, char** argv) {
               Milliseconds(decodeTime));
 
   // The program's way, repeated for a steadier figure.
-  constexpr int kRuns = 20;
+  const int runs = args.smoke ? 2 : 20;
   std::vector<fw::Rect> pixelSetRects;
   std::vector<double> pixelSetTimes;
-  for (int run = 0; run < kRuns; ++run) {
+  for (int run = 0; run < runs; ++run) {
     const auto start = Clock::now();
     const tx80::WindowShape shape = tx80::ShapeFromMask(*mask);
     pixelSetRects = shape.region.Rectangles();
@@ -137,7 +139,7 @@ int main(int argc, char** argv) {
   const double perPixelTime = Milliseconds(Clock::now() - start);
 
   std::printf("pixel set, rectangles once     : %8.3f ms (median of %d), %zu rectangles\n",
-              pixelSetTimes[pixelSetTimes.size() / 2], kRuns, pixelSetRects.size());
+              pixelSetTimes[pixelSetTimes.size() / 2], runs, pixelSetRects.size());
   std::printf("per-pixel region XOR (%6ld ops): %8.3f ms, %zu rectangles\n", operations, perPixelTime,
               region.Rectangles().size());
   std::printf("same outline: %s\n", SamePixels(pixelSetRects, region.Rectangles(), width, height) ? "yes" : "NO");

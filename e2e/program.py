@@ -8,6 +8,7 @@ import time
 
 import ini
 from mouse import MouseControl, free_port
+from spy import InputSpy
 
 EXE_NAME = "TX80.exe"
 
@@ -50,6 +51,7 @@ class ProgramTest:
         self.processes = []
         self._logs = []
         self._mice = []
+        self._spies = []
 
     # Files of the program directory.
     def remove(self, relative):
@@ -104,6 +106,14 @@ class ProgramTest:
         self._mice.append(control)
         return control
 
+    def spy(self):
+        """Starts the input spy in the program's Wine session; it sees every key
+        and mouse-button event from then on (spy.py)."""
+        spy = InputSpy(self.prefix, self.mouse_dlls / "input_spy.exe",
+                       self.artifacts / f"{self.name}-spy-{len(self._spies) + 1}.log")
+        self._spies.append(spy)
+        return spy
+
     def wait_exit(self, process, timeout=30):
         deadline = time.monotonic() + timeout
         while process.poll() is None:
@@ -150,7 +160,7 @@ class ProgramTest:
         for control in self._mice:
             control.close()
         self.prefix.kill()
-        for process in self.processes:
+        for process in self.processes + [spy.process for spy in self._spies]:
             try:
                 process.wait(timeout=10)
             except subprocess.TimeoutExpired:
@@ -158,3 +168,5 @@ class ProgramTest:
                 process.wait()
         for log in self._logs:
             log.close()
+        for spy in self._spies:
+            spy.close()

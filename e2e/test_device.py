@@ -65,6 +65,32 @@ def test_factory_profile_reaches_mouse(t):
     t.wait_for_window(CHINESE, process=program)
 
 
+# The order in which the program writes a profile section's keys.
+PROFILE_KEY_ORDER = [
+    "K1", "K2", "K3", "K4", "K5", "K6", "K7", "DPI_LEVEL", "WHEEL_STATUS", "MACRO_MODE2",
+    "DPI_SET1", "DPI_SET_EN1", "DPI_SET2", "DPI_SET_EN2", "DPI_SET3", "DPI_SET_EN3", "DPI_SET4", "DPI_SET_EN4",
+    "LED_STATUS", "DPI_SPEED", "WHEEL_SPEED", "FIRE_TIME",
+]
+
+
+def test_apply_records_profile_in_config_ini(t):
+    # A config.ini as an editor of a Chinese system saves it: a comment in the
+    # local code page, the current profile's keys in an order of its own.
+    comment = b"; \xc5\xe4\xd6\xc3\xce\xc4\xbc\xfe\r\n"
+    profile = "".join(f"{key}={FACTORY_PROFILE[key]}\r\n" for key in reversed(PROFILE_KEY_ORDER))
+    original = comment + (
+        "[Init]\r\nCurConfig=2\r\nVER_SEL=0\r\n[CfgReset2]\r\nK1=1\r\n[Config2]\r\n" + profile).encode()
+    (t.dir / "config.ini").write_bytes(original)
+    program = t.launch(mouse=True)
+    wait_for_apply(t, t.mouse(program))
+    # The record is saved before anything is sent: by now it is whole. Only
+    # [Config6] is new; every byte already there is kept.
+    applied = "".join(f"{key}={FACTORY_PROFILE[key]}\r\n" for key in PROFILE_KEY_ORDER)
+    assert (t.dir / "config.ini").read_bytes() == original + ("[Config6]\r\n" + applied).encode()
+    assert not (t.dir / "config.ini.new").exists()
+    t.wait_for_window(CHINESE, process=program)
+
+
 def test_mouse_found_with_command_collection_first(t):
     write_factory_config(t)
     program = t.launch(mouse=True, order="command,input")

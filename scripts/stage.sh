@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Lays out a complete program directory in DIR, as the program is shipped:
 # TX80.exe (built with the win64 preset when build/win64 has none yet) and
-# everything in data/ (config.ini, Macro_EN.dat, Macro_CN.dat and skins/ with
-# the pictures, the layout files and the default macros). Files already in DIR
+# everything in data/ (config.ini, Macro_EN.dat, Macro_CN.dat, skins/ with
+# the pictures, the layout files and the default macros, and help/ with the
+# user guide). Files already in DIR
 # are replaced. Used by the run command, the end-to-end tests and dist.
 #
 #   scripts/stage.sh DIR

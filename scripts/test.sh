@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native suite, the same suite under
-# the address/undefined-behaviour and thread sanitizers, the Windows program, and
-# the end-to-end tests of that program under Wine. Non-zero on any failure.
+# Builds everything and runs every test: the native suite, every benchmark with
+# tiny counts, the same suite under the address/undefined-behaviour and thread
+# sanitizers, the Windows program, and the end-to-end tests of that program
+# under Wine. Non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,7 +36,19 @@ if setarch "$(uname -m)" -R true 2>/dev/null; then
   no_aslr=(setarch "$(uname -m)" -R)
 fi
 
+# Every benchmark once with tiny counts, so that none can rot: they print their
+# figures and never judge them, but one that fails or hangs fails the run.
+benchmarks_smoke() {
+  stage "native: benchmarks (--smoke)"
+  local bench
+  for bench in build/native/bench/*_bench; do
+    echo "-- $bench --smoke"
+    timeout --kill-after=10 120 "$bench" --smoke
+  done
+}
+
 native_suite native
+benchmarks_smoke
 native_suite native-asan
 native_suite native-tsan "${no_aslr[@]}"
 

@@ -17,6 +17,8 @@
 
 #include "macro/MacroFile.h"
 #include "macro/MacroStore.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimFileStore.h"
 
 namespace {
 
@@ -91,7 +93,11 @@ bool Write(const tx80::MacroStore& store, const std::filesystem::path& path) {
   std::error_code error;
   std::filesystem::create_directories(path.parent_path(), error);
   std::filesystem::remove(path, error);
-  return tx80::SaveMacroFile(store, path);
+  // The files of the build machine: the simulated backend's store is the real
+  // file system.
+  tx80::SimClock clock;
+  tx80::SimFileStore files(clock);
+  return tx80::SaveMacroFile(files, store, path);
 }
 
 }  // namespace

@@ -27,6 +27,11 @@ void MainWindowRef::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
   if (host_) host_->Post(id, wParam, lParam);
 }
 
+void AppContext::ReportSave(const std::filesystem::path& file, bool saved) {
+  if (!saveFailures.Record(file, saved)) return;
+  mainWindow.Post(kSaveFailedMessage, 0, 0);
+}
+
 void AppContext::RequestStop() {
   stopping = true;
   flags.PressesPosted.fetch_add(1);  // wakes the executor

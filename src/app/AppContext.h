@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <mutex>
 
+#include "app/SaveFailures.h"
 #include "device/CommandReport.h"
 #include "device/DeviceLink.h"
 #include "device/DriverFlags.h"
+#include "device/PendingSystemMouse.h"
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
@@ -58,9 +60,16 @@ struct AppContext {
   CommandReport commands{platform.hid, device};
 
   // Whole-profile operations that load, save and send (apply, the next-profile
-  // button) come from two threads; one at a time keeps the mouse, the model
-  // and config.ini in step.
+  // and DPI buttons) come from two threads; one at a time keeps the mouse, the
+  // model and config.ini in step. Nothing that waits on a window runs under it.
   std::recursive_mutex profileOperation;
+  // What the last apply asks of the system mouse settings, set outside that lock.
+  PendingSystemMouse pendingSystemMouse;
+
+  // After every save of a settings or macro file, from any thread: a failure
+  // is posted to the main window, which tells the user once per file.
+  SaveFailures saveFailures;
+  void ReportSave(const std::filesystem::path& file, bool saved);
 
   // The main window while it exists. Background threads use it only to ask
   // for a repaint or to post a message.

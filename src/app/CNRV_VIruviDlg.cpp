@@ -32,10 +32,11 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
       context_(context),
       startInTray_(startInTray),
       macroPage_(*this, context, context.macros),
+      clicks_(*this, context, macroPage_),
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }),
       options_(context, [this] { OpenGameProfiles(); }),
       gameProfiles_(
-          context, [this] { return MaySwitchProfile(); },
-          [&context](int32_t profile) { SelectAndApplyProfile(context, profile); }) {}
+          context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -59,9 +60,9 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   Host().SetBigIcon();
 
   paths.configPath = paths.programDirectory / "config.ini";
-  profile.SetCurConfig(ReadCurConfig(paths.configPath));
-  profile.SetLanguageFlag(ReadLanguage(paths.configPath));
-  LoadProfile(profile, paths.configPath, profile.CurConfig(), false);
+  profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
+  profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
+  LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
   paths.skinsDirectory = paths.programDirectory / "skins";
 
@@ -79,7 +80,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
   paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
-  LoadMacroFile(context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 
   if (!context_.device.Discover(os.hid, Host())) {
@@ -124,6 +125,10 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     macroPage_.OnCommitDelay();
     return 0;
   }
+  if (message.id == kSaveFailedMessage) {
+    ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
   if (const auto notice = DecodeOnScreenNotice(message)) {
     if (options_.OnScreenDisplay())
       ShowOnScreenNotice(context_.platform.onScreenDisplay, *notice, context_.profile.LanguageFlag());
@@ -141,6 +146,17 @@ bool CNRV_VIruviDlg::MaySwitchProfile() {
   return !Host().IsVisible() || Host().IsMinimized();
 }
 
+// Like the next-profile button: selected and sent as one profile operation,
+// the system mouse settings after it.
+void CNRV_VIruviDlg::SwitchToGameProfile(int32_t profile) {
+  {
+    std::lock_guard operation(context_.profileOperation);
+    profileActions_.SelectProfile(profile);
+    RecordAndSendProfile(context_);
+  }
+  SetSystemMouse(context_);
+}
+
 void CNRV_VIruviDlg::OpenGameProfiles() {
   if (gameProfilesOpen_) return;  // the tray menu can be opened again meanwhile
   gameProfilesOpen_ = true;
@@ -155,10 +171,21 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   });
 }
 
+void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
+
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+// The window goes out of sight; the program keeps working as the mouse's driver.
+void CNRV_VIruviDlg::HideToTray() {
+  Host().Show(ShowMode::Minimize);
+  Host().Show(ShowMode::Hide);
+  gameProfiles_.Reconsider();  // a game's profile waited for this
+}
+
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
-  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs, &Host(),
-          std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+  return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
+          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {

@@ -3,6 +3,8 @@
 #include "app/TrayOptions.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
+#include "profile/ProfileActions.h"
+#include "ui/ClickDispatch.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -29,11 +31,16 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnPowerBroadcast() override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
+  void OnLButtonDown(int x, int y) override;
+  void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
+  // What a press and a release of the left button do.
+  ClickDispatch& Clicks() { return clicks_; }
+  ProfileActions& Profiles() { return profileActions_; }
   // The tray menu's own options, and the per-game profiles.
   TrayOptions& Options() { return options_; }
   GameProfileSwitching& GameProfiles() { return gameProfiles_; }
@@ -44,14 +51,18 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
  private:
   SkinLoadContext SkinContext();
+  void HideToTray();
   // The user may be editing while the window is shown; a recording must not
   // see its profile change.
   bool MaySwitchProfile();
+  void SwitchToGameProfile(int32_t profile);
   void OpenGameProfiles();
 
   AppContext& context_;
   const bool startInTray_;
   MacroPage macroPage_;
+  ClickDispatch clicks_;
+  ProfileActions profileActions_;
   TrayOptions options_;
   GameProfileSwitching gameProfiles_;
   bool gameProfilesOpen_ = false;

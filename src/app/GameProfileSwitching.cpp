@@ -11,13 +11,13 @@ GameProfileSwitching::GameProfileSwitching(AppContext& context, std::function<bo
     : context_(context), maySwitch_(std::move(maySwitch)), switchTo_(std::move(switchTo)) {}
 
 void GameProfileSwitching::Start(WindowHost& mainWindow) {
-  rules_ = ReadGameProfileRules(context_.paths.configPath);
+  rules_ = ReadGameProfileRules(context_.platform.files, context_.paths.configPath);
   context_.platform.foreground.Watch(mainWindow, kForegroundChangedMessage);
   Reconsider();
 }
 
 void GameProfileSwitching::ReloadRules() {
-  rules_ = ReadGameProfileRules(context_.paths.configPath);
+  rules_ = ReadGameProfileRules(context_.platform.files, context_.paths.configPath);
   Reconsider();
 }
 

@@ -13,7 +13,7 @@ class WindowHost;
 
 // What the foreground watch posts to the main window when another window
 // comes to the front.
-inline constexpr uint32_t kForegroundChangedMessage = fw::msg::kUser + 21;
+inline constexpr uint32_t kForegroundChangedMessage = fw::msg::kUser + 31;
 
 // Per-game profiles: while a program that a rule of [AppProfiles] names is in
 // front, its profile is selected and applied; once no such program is in front

@@ -58,7 +58,8 @@ void GameProfilesDlg::AddProgram() {
     Tell(u"A program with this file name cannot be given a profile.", u"无法为此文件名的程序设置配置。");
     return;
   }
-  WriteGameProfileRule(context_.paths.configPath, program, profile);
+  const std::filesystem::path& config = context_.paths.configPath;
+  context_.ReportSave(config, WriteGameProfileRule(context_.platform.files, config, program, profile));
   ShowRules();
   if (const auto added = std::ranges::find_if(shown_, [&](const auto& rule) { return rule.program == program; });
       added != shown_.end())
@@ -69,7 +70,9 @@ void GameProfilesDlg::AddProgram() {
 void GameProfilesDlg::RemoveRule() {
   const int line = ruleList_.CurSel();
   if (line < 0 || line >= static_cast<int>(shown_.size())) return;
-  RemoveGameProfileRule(context_.paths.configPath, shown_[static_cast<size_t>(line)].program);
+  const std::filesystem::path& config = context_.paths.configPath;
+  context_.ReportSave(config,
+                      RemoveGameProfileRule(context_.platform.files, config, shown_[static_cast<size_t>(line)].program));
   ShowRules();
   rulesChanged_();
 }
@@ -77,7 +80,7 @@ void GameProfilesDlg::RemoveRule() {
 // The list shows what config.ini holds now, so a write that failed shows as
 // a rule that is not there.
 void GameProfilesDlg::ShowRules() {
-  shown_ = ReadGameProfileRules(context_.paths.configPath);
+  shown_ = ReadGameProfileRules(context_.platform.files, context_.paths.configPath);
   ruleList_.DeleteAll();
   for (const auto& rule : shown_) ruleList_.AddString(rule.program + u"  \u2192  " + ProfileLabel(rule.profile, languageFlag_));
 }

@@ -11,13 +11,13 @@ constexpr std::u16string_view kOnScreenDisplay = u"ON_SCREEN_DISPLAY";
 constexpr std::size_t kBuffer = 5;
 }  // namespace
 
-bool ReadOnScreenDisplayOption(const std::filesystem::path& config) {
-  const std::u16string value = ReadProfileString(config, kOptions, kOnScreenDisplay, kBuffer);
+bool ReadOnScreenDisplayOption(FileStore& files, const std::filesystem::path& config) {
+  const std::u16string value = ReadProfileString(files, config, kOptions, kOnScreenDisplay, kBuffer);
   return value.empty() || ParseDecimal(value) != 0;
 }
 
-bool WriteOnScreenDisplayOption(const std::filesystem::path& config, bool on) {
-  return WriteProfileString(config, kOptions, kOnScreenDisplay, on ? u"1" : u"0");
+bool WriteOnScreenDisplayOption(FileStore& files, const std::filesystem::path& config, bool on) {
+  return WriteProfileString(files, config, kOptions, kOnScreenDisplay, on ? u"1" : u"0");
 }
 
 }  // namespace tx80

@@ -12,7 +12,7 @@ TrayOptions::TrayOptions(AppContext& context, std::function<void()> openGameProf
     : context_(context), openGameProfiles_(std::move(openGameProfiles)) {}
 
 void TrayOptions::Load() {
-  onScreenDisplay_ = ReadOnScreenDisplayOption(context_.paths.configPath);
+  onScreenDisplay_ = ReadOnScreenDisplayOption(context_.platform.files, context_.paths.configPath);
   FollowMovedProgram(context_.platform.autoStart, context_.paths.programFile);
 }
 
@@ -25,7 +25,8 @@ bool TrayOptions::OnCommand(uint32_t id) {
     }
     case kOnScreenDisplay:
       onScreenDisplay_ = !onScreenDisplay_;
-      WriteOnScreenDisplayOption(context_.paths.configPath, onScreenDisplay_);
+      context_.ReportSave(context_.paths.configPath,
+                          WriteOnScreenDisplayOption(context_.platform.files, context_.paths.configPath, onScreenDisplay_));
       return true;
     case kGameProfiles:
       openGameProfiles_();

@@ -16,31 +16,31 @@ constexpr int kFastestPointerSpeed = 18;
 
 int PointerSpeedFor(uint8_t dpiSpeed) { return dpiSpeed < std::size(kPointerSpeeds) ? kPointerSpeeds[dpiSpeed] : kFastestPointerSpeed; }
 
-// Enters Waiting for the first slot given to the program; the blink thread
-// starts only once until the start click.
+// Enters Waiting for the first slot given to the program. A blink thread
+// starts only when none runs: one that has not yet seen the start click, or
+// the page change, goes on blinking for this apply.
 void AwaitStartClick(AppContext& context, int slot) {
   DriverFlags& flags = context.flags;
   flags.DriverActive = false;
   flags.StartKeyBlink = true;
   flags.StartKeySlot = slot;
-  if (flags.BlinkRequested.exchange(true)) return;
-  flags.BlinkThreadRunning = true;
+  if (flags.BlinkThreadRunning.exchange(true)) return;
+  flags.BlinkRequested = true;
   context.platform.threads.Start([&context] { RunBlinkThread(context); }, ThreadPriority::Normal);
 }
 
 }  // namespace
 
-void ApplyProfile(AppContext& context) {
-  std::lock_guard operation(context.profileOperation);
-  Platform& os = context.platform;
+void RecordAndSendProfile(AppContext& context) {
   DriverFlags& flags = context.flags;
-  const std::filesystem::path& config = context.paths.configPath;
   const ProfileState state = context.profile.Snapshot();
   const ProfileFields& fields = state.fields;
 
   flags.DriverActive = true;
-  WriteCurConfig(config, state.CurConfig);
-  SaveProfile(fields, config, kAppliedProfile);
+  // The whole record in one save, before anything is sent: config.ini never
+  // holds a profile half written, whatever happens to the commands.
+  const std::filesystem::path& config = context.paths.configPath;
+  context.ReportSave(config, SaveAppliedProfile(context.platform.files, fields, config, state.CurConfig));
 
   for (int slot = 1; slot <= 7; ++slot) {
     const FunctionInfo function = LookupFunction(fields.K[slot - 1]);
@@ -55,20 +55,19 @@ void ApplyProfile(AppContext& context) {
   const int level = std::clamp(fields.DPI_LEVEL, 0, 3);
   context.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(active.ActiveDpiSet[level], active.ActiveLedMode)));
   context.RepaintMainWindow();
-
-  if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(PointerSpeedFor(fields.DPI_SPEED));
-  if (os.systemMouse.WheelScrollLines()) os.systemMouse.SetWheelScrollLines((fields.WHEEL_SPEED + 1u) % 256u);
-
   context.commands.Send(FireTimeCommand(fields.FIRE_TIME));
-  SaveProfile(fields, config, state.CurConfig);
+
+  context.pendingSystemMouse.Want({PointerSpeedFor(fields.DPI_SPEED), (fields.WHEEL_SPEED + 1u) % 256u});
 }
 
-void SelectAndApplyProfile(AppContext& context, int32_t profile) {
-  std::lock_guard operation(context.profileOperation);
-  context.profile.SetCurConfig(profile);
-  LoadProfile(context.profile, context.paths.configPath, profile, false);
-  ApplyProfile(context);
-  context.RepaintMainWindow();
+void SetSystemMouse(AppContext& context) { context.pendingSystemMouse.Set(context.platform.systemMouse); }
+
+void ApplyProfile(AppContext& context) {
+  {
+    std::lock_guard operation(context.profileOperation);
+    RecordAndSendProfile(context);
+  }
+  SetSystemMouse(context);
 }
 
 }  // namespace tx80

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 
 namespace tx80 {
 
@@ -8,11 +7,17 @@ struct AppContext;
 // Makes the mouse and the system mouse settings match the current profile,
 // records it in config.ini ([Init] CurConfig, [Config6], its own section) and
 // arms the start-click handshake when a button is now reported to the program.
+// Takes AppContext::profileOperation for all but the system settings.
 void ApplyProfile(AppContext& context);
 
-// Profile n becomes the current one, loaded from config.ini (unapplied edits
-// are dropped), and is applied; the window is repainted. For switches the
-// user did not make on the pages: the next-profile button, a game's profile.
-void SelectAndApplyProfile(AppContext& context, int32_t profile);
+// The two halves of ApplyProfile, for a caller that loads the profile under
+// the same lock first (the next-profile button):
+// - with profileOperation held: records the profile in one save of
+//   config.ini, then sends it to the mouse and arms the handshake;
+void RecordAndSendProfile(AppContext& context);
+// - with no lock held (the system waits on every window while it broadcasts a
+//   pointer speed change, the program's own UI thread included): sets the
+//   pointer speed and wheel lines of the latest apply.
+void SetSystemMouse(AppContext& context);
 
 }  // namespace tx80

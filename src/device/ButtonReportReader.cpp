@@ -25,6 +25,10 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
   const bool holdMode = context_.profile.Fields().MACRO_MODE2 != 0;
   if (state >= kFirstPressCode) {
     if (!flags.ButtonPending) {
+      // No press is being performed, so a stop still set belongs to none: the
+      // release of a button that plays nothing, or a stop that came as the last
+      // pass ended. It must not end the macro of this press.
+      flags.MacroStop = false;
       flags.PressedCode = state;
       flags.ButtonPending = true;  // published after the code
       flags.PressesPosted.fetch_add(1);

@@ -12,6 +12,9 @@ struct DriverFlags {
   // One-slot mailbox between the reader and the executor.
   std::atomic<bool> ButtonPending{false};
   std::atomic<uint8_t> PressedCode{0};
+  // Ends the macro of the press being performed. Once the threads run, only
+  // the reader writes it: set by a second press (or, in hold mode, a release),
+  // cleared as it posts the next press, so a stop never carries over.
   std::atomic<bool> MacroStop{false};
   // Counts the presses posted to the mailbox, so the executor can sleep until
   // the next one instead of polling.

@@ -1,122 +1,139 @@
 #include "framework/PrivateProfile.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <mutex>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "framework/Utf.h"
+#include "platform/FileStore.h"
 
 namespace tx80 {
 
 namespace {
 
-enum class Encoding { Utf8, Utf8WithMark, Utf16Le };
+enum class Encoding { Utf8, Utf8WithMark, Utf16Le, Ansi };
+enum class LineEnd { None, Cr, Lf, CrLf };
 
-// A file as lines, so that a write changes one line and leaves the rest as it was.
-struct IniText {
-  Encoding encoding = Encoding::Utf8;
-  std::vector<std::u16string> lines;
-  std::u16string newline = u"\r\n";
-  bool endsWithNewline = true;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// One line as stored and as text. Lines the program does not write keep their
+// bytes, so a byte the decoder could not make sense of is never rewritten.
+struct Line {
+  std::string bytes;  // without the line end
+  LineEnd end = LineEnd::None;
+  std::u16string text;
 };
 
-std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+struct IniFile {
+  Encoding encoding = Encoding::Utf8;
+  std::vector<Line> lines;
+  LineEnd newline = LineEnd::CrLf;  // the file's first line end: given to the lines added
+  std::string oddByte;              // a UTF-16 file's odd last byte, kept last
+};
+
+std::size_t UnitSize(Encoding encoding) { return encoding == Encoding::Utf16Le ? 2 : 1; }
+
+std::string_view Mark(Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8WithMark: return kUtf8Mark;
+    case Encoding::Utf16Le: return kUtf16LeMark;
+    default: return {};
+  }
 }
 
-std::u16string Decode(const std::string& bytes, Encoding& encoding) {
-  if (bytes.size() >= 2 && static_cast<uint8_t>(bytes[0]) == 0xFF && static_cast<uint8_t>(bytes[1]) == 0xFE) {
-    encoding = Encoding::Utf16Le;
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-      text.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8)));
-    return text;
-  }
-  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    encoding = Encoding::Utf8WithMark;
-    return Utf8ToUtf16(std::string_view(bytes).substr(3));
-  }
-  encoding = Encoding::Utf8;
-  return Utf8ToUtf16(bytes);
-}
-
-std::optional<IniText> Load(const std::filesystem::path& file) {
-  const auto bytes = ReadBytes(file);
-  if (!bytes) return std::nullopt;
-  IniText ini;
-  const std::u16string text = Decode(*bytes, ini.encoding);
-  const auto firstBreak = text.find_first_of(u"\r\n");
-  if (firstBreak != std::u16string::npos && !(text[firstBreak] == u'\r' && text.compare(firstBreak, 2, u"\r\n") == 0))
-    ini.newline = std::u16string(1, text[firstBreak]);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const auto end = text.find_first_of(u"\r\n", start);
-    if (end == std::u16string::npos) {
-      ini.lines.emplace_back(text.substr(start));
-      ini.endsWithNewline = false;
-      break;
-    }
-    ini.lines.emplace_back(text.substr(start, end - start));
-    start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
-  }
-  return ini;
-}
-
-std::string Encode(const IniText& ini) {
-  std::u16string text;
-  for (std::size_t i = 0; i < ini.lines.size(); ++i) {
-    text += ini.lines[i];
-    if (i + 1 < ini.lines.size() || ini.endsWithNewline) text += ini.newline;
-  }
-  switch (ini.encoding) {
+std::u16string Decode(FileStore& files, Encoding encoding, std::string_view bytes) {
+  switch (encoding) {
     case Encoding::Utf16Le: {
-      std::string bytes = "\xFF\xFE";
-      bytes.reserve(2 + 2 * text.size());
+      std::u16string text;
+      text.reserve(bytes.size() / 2);
+      for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8)));
+      return text;
+    }
+    case Encoding::Ansi: return files.AnsiToUtf16(bytes);
+    default: return Utf8ToUtf16(bytes);
+  }
+}
+
+std::optional<std::string> Encode(FileStore& files, Encoding encoding, std::u16string_view text) {
+  switch (encoding) {
+    case Encoding::Utf16Le: {
+      std::string bytes;
+      bytes.reserve(2 * text.size());
       for (char16_t c : text) {
         bytes.push_back(static_cast<char>(c & 0xFF));
         bytes.push_back(static_cast<char>(c >> 8));
       }
       return bytes;
     }
-    case Encoding::Utf8WithMark:
-      return "\xEF\xBB\xBF" + Utf16ToUtf8(text);
-    case Encoding::Utf8:
-      break;
+    case Encoding::Ansi: return files.Utf16ToAnsi(text);
+    default: return Utf16ToUtf8(text);
   }
-  return Utf16ToUtf8(text);
 }
 
-// Written beside the file and renamed over it: the old content stays whole
-// until the new one is complete.
-bool Save(const std::filesystem::path& file, const IniText& ini) {
-  std::filesystem::path temporary = file;
-  temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    const std::string bytes = Encode(ini);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
+std::string LineEndBytes(LineEnd end, Encoding encoding) {
+  const std::string_view chars = end == LineEnd::Cr ? "\r" : end == LineEnd::Lf ? "\n" : end == LineEnd::CrLf ? "\r\n" : "";
+  if (encoding != Encoding::Utf16Le) return std::string(chars);
+  std::string bytes;
+  for (char c : chars) bytes += {c, '\0'};
+  return bytes;
+}
+
+// A file without a mark is UTF-8 when it is valid UTF-8, otherwise text of
+// the system's code page.
+Encoding EncodingOf(std::string_view bytes) {
+  if (bytes.starts_with(kUtf16LeMark)) return Encoding::Utf16Le;
+  if (bytes.starts_with(kUtf8Mark)) return Encoding::Utf8WithMark;
+  return IsValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Ansi;
+}
+
+IniFile Parse(FileStore& files, std::string_view bytes) {
+  IniFile ini;
+  ini.encoding = EncodingOf(bytes);
+  bytes.remove_prefix(Mark(ini.encoding).size());
+  const std::size_t unit = UnitSize(ini.encoding);
+  const std::size_t size = bytes.size() - bytes.size() % unit;
+  if (size < bytes.size()) ini.oddByte.assign(1, bytes.back());
+  auto codeAt = [&](std::size_t i) -> char16_t {
+    return unit == 1 ? static_cast<uint8_t>(bytes[i])
+                     : static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8));
+  };
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < size;) {
+    const char16_t c = codeAt(i);
+    if (c != u'\r' && c != u'\n') {
+      i += unit;
+      continue;
+    }
+    std::size_t next = i + unit;
+    LineEnd end = c == u'\r' ? LineEnd::Cr : LineEnd::Lf;
+    if (c == u'\r' && next < size && codeAt(next) == u'\n') {
+      end = LineEnd::CrLf;
+      next += unit;
+    }
+    ini.lines.push_back({std::string(bytes.substr(start, i - start)), end, {}});
+    start = i = next;
+  }
+  if (start < size) ini.lines.push_back({std::string(bytes.substr(start, size - start)), LineEnd::None, {}});
+  for (Line& line : ini.lines) line.text = Decode(files, ini.encoding, line.bytes);
+  for (const Line& line : ini.lines) {
+    if (line.end != LineEnd::None) {
+      ini.newline = line.end;
+      break;
     }
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
+  return ini;
+}
+
+std::string Serialize(const IniFile& ini) {
+  std::string bytes(Mark(ini.encoding));
+  for (const Line& line : ini.lines) {
+    bytes += line.bytes;
+    bytes += LineEndBytes(line.end, ini.encoding);
   }
-  return true;
+  return bytes += ini.oddByte;
 }
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
@@ -157,109 +174,164 @@ std::optional<KeyLine> ParseKeyLine(std::u16string_view line) {
 }
 
 // Index of the section's header line, or lines.size().
-std::size_t FindSection(const IniText& ini, std::u16string_view section) {
+std::size_t FindSection(const IniFile& ini, std::u16string_view section) {
   for (std::size_t i = 0; i < ini.lines.size(); ++i) {
-    const auto name = SectionName(ini.lines[i]);
+    const auto name = SectionName(ini.lines[i].text);
     if (name && EqualNoCase(*name, section)) return i;
   }
   return ini.lines.size();
 }
 
 // One past the last line of the section that starts at `header`.
-std::size_t SectionEnd(const IniText& ini, std::size_t header) {
+std::size_t SectionEnd(const IniFile& ini, std::size_t header) {
   std::size_t i = header + 1;
-  while (i < ini.lines.size() && !SectionName(ini.lines[i])) ++i;
+  while (i < ini.lines.size() && !SectionName(ini.lines[i].text)) ++i;
   return i;
 }
 
-std::size_t FindKey(const IniText& ini, std::size_t header, std::size_t end, std::u16string_view key) {
+std::size_t FindKey(const IniFile& ini, std::size_t header, std::size_t end, std::u16string_view key) {
   for (std::size_t i = header + 1; i < end; ++i) {
-    const auto parsed = ParseKeyLine(ini.lines[i]);
+    const auto parsed = ParseKeyLine(ini.lines[i].text);
     if (parsed && EqualNoCase(parsed->key, key)) return i;
   }
   return end;
 }
 
-// Writers on different threads (UI and executor) would otherwise lose each
-// other's read-modify-write of the same file.
-std::mutex& WriteMutex() {
-  static std::mutex mutex;
-  return mutex;
+// A value in one pair of matching quotes is the text between them.
+std::u16string_view Unquote(std::u16string_view value) {
+  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+// A new line's bytes in the file's encoding, and its text as a later read of
+// those bytes gives it, so that the next write of a batch sees what it would
+// see after a reread. Nullopt when the code page lacks a character.
+std::optional<Line> MakeLine(FileStore& files, const IniFile& ini, std::u16string_view text, LineEnd end) {
+  std::optional<std::string> bytes = Encode(files, ini.encoding, text);
+  if (!bytes) return std::nullopt;
+  std::u16string reread = Decode(files, ini.encoding, *bytes);
+  return Line{std::move(*bytes), end, std::move(reread)};
+}
+
+bool Insert(FileStore& files, IniFile& ini, std::size_t at, std::u16string_view text) {
+  std::optional<Line> line = MakeLine(files, ini, text, ini.newline);
+  if (!line) return false;
+  // Only the last line can lack its end; it gets one when a line follows.
+  if (at > 0 && ini.lines[at - 1].end == LineEnd::None) ini.lines[at - 1].end = ini.newline;
+  ini.lines.insert(ini.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(*line));
+  return true;
+}
+
+bool HasLineBreak(std::u16string_view text) { return text.find_first_of(u"\r\n") != std::u16string_view::npos; }
+
+// A file of the code page whose last non-UTF-8 line was just replaced reads
+// as UTF-8 from now on: the batch must go on as a reread would.
+void RecheckCodePage(IniFile& ini) {
+  if (ini.encoding != Encoding::Ansi) return;
+  for (const Line& line : ini.lines)
+    if (!IsValidUtf8(line.bytes)) return;
+  ini.encoding = Encoding::Utf8;
+  for (Line& line : ini.lines) line.text = Utf8ToUtf16(line.bytes);
+}
+
+// One write, as WriteProfileString makes it; false when it cannot be stored.
+bool Apply(FileStore& files, IniFile& ini, const ProfileWrite& write) {
+  // A line break would split the line and could start a section of its own.
+  if (HasLineBreak(write.section) || HasLineBreak(write.key) || HasLineBreak(write.value)) return false;
+  std::u16string keyLine = write.key + u'=' + write.value;
+
+  const std::size_t header = FindSection(ini, write.section);
+  if (header == ini.lines.size()) {
+    return Insert(files, ini, ini.lines.size(), u"[" + write.section + u"]") &&
+           Insert(files, ini, ini.lines.size(), keyLine);
+  }
+  const std::size_t end = SectionEnd(ini, header);
+  const std::size_t found = FindKey(ini, header, end, write.key);
+  if (found == end) {
+    std::size_t at = end;  // after the section's last non-blank line
+    while (at > header + 1 && Trim(ini.lines[at - 1].text).empty()) --at;
+    return Insert(files, ini, at, keyLine);
+  }
+  Line& line = ini.lines[found];
+  if (line.text == keyLine) return true;
+  std::optional<Line> replaced = MakeLine(files, ini, keyLine, line.end);
+  if (!replaced) return false;
+  line = std::move(*replaced);
+  RecheckCodePage(ini);
+  return true;
 }
 
 }  // namespace
 
-std::u16string ReadProfileString(const std::filesystem::path& file, std::u16string_view section,
+std::u16string ReadProfileString(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
                                  std::u16string_view key, std::size_t bufferSize) {
   if (bufferSize == 0) return {};
-  const auto ini = Load(file);
-  if (!ini) return {};
-  const std::size_t header = FindSection(*ini, section);
-  if (header == ini->lines.size()) return {};
-  const std::size_t end = SectionEnd(*ini, header);
-  const std::size_t line = FindKey(*ini, header, end, key);
+  const FileStore::Content content = files.Read(file);
+  if (content.status != FileStore::Content::Status::Read) return {};
+  const IniFile ini = Parse(files, content.bytes);
+  const std::size_t header = FindSection(ini, section);
+  if (header == ini.lines.size()) return {};
+  const std::size_t end = SectionEnd(ini, header);
+  const std::size_t line = FindKey(ini, header, end, key);
   if (line == end) return {};
-  const std::u16string_view value = ParseKeyLine(ini->lines[line])->value;
+  const std::u16string_view value = Unquote(ParseKeyLine(ini.lines[line].text)->value);
   return std::u16string(value.substr(0, bufferSize - 1));
 }
 
-bool WriteProfileString(const std::filesystem::path& file, std::u16string_view section,
+bool WriteProfileString(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value) {
-  std::lock_guard lock(WriteMutex());
-  IniText ini = Load(file).value_or(IniText{});
-  std::u16string keyLine(key);
-  keyLine += u'=';
-  keyLine += value;
-
-  const std::size_t header = FindSection(ini, section);
-  if (header == ini.lines.size()) {
-    ini.lines.push_back(u"[" + std::u16string(section) + u"]");
-    ini.lines.push_back(std::move(keyLine));
-    ini.endsWithNewline = true;
-    return Save(file, ini);
-  }
-  const std::size_t end = SectionEnd(ini, header);
-  const std::size_t line = FindKey(ini, header, end, key);
-  if (line != end) {
-    if (ini.lines[line] == keyLine) return true;  // already so; spare the disk
-    ini.lines[line] = std::move(keyLine);
-  } else {
-    std::size_t insertAt = end;  // after the section's last non-blank line
-    while (insertAt > header + 1 && Trim(ini.lines[insertAt - 1]).empty()) --insertAt;
-    ini.lines.insert(ini.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(keyLine));
-    if (insertAt == ini.lines.size() - 1) ini.endsWithNewline = true;
-  }
-  return Save(file, ini);
+  const ProfileWrite write{std::u16string(section), std::u16string(key), std::u16string(value)};
+  return WriteProfileStrings(files, file, std::span(&write, 1));
 }
 
-std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(const std::filesystem::path& file,
+bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, std::span<const ProfileWrite> writes) {
+  using Status = FileStore::Content::Status;
+  std::lock_guard lock(files.UpdateLock());
+  const FileStore::Content before = files.Read(file);
+  if (before.status == Status::Unreadable) return false;  // never replaced by what little the program knows of it
+  IniFile ini = Parse(files, before.bytes);
+  for (const ProfileWrite& write : writes)
+    if (!Apply(files, ini, write)) return false;
+  const std::string after = Serialize(ini);
+  if (after == before.bytes && (before.status == Status::Read || after.empty())) return true;  // already so
+  return files.Replace(file, after);
+}
+
+std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(FileStore& files,
+                                                                          const std::filesystem::path& file,
                                                                           std::u16string_view section) {
   std::vector<std::pair<std::u16string, std::u16string>> entries;
-  const auto ini = Load(file);
-  if (!ini) return entries;
-  const std::size_t header = FindSection(*ini, section);
-  if (header == ini->lines.size()) return entries;
-  const std::size_t end = SectionEnd(*ini, header);
+  const FileStore::Content content = files.Read(file);
+  if (content.status != FileStore::Content::Status::Read) return entries;
+  const IniFile ini = Parse(files, content.bytes);
+  const std::size_t header = FindSection(ini, section);
+  if (header == ini.lines.size()) return entries;
+  const std::size_t end = SectionEnd(ini, header);
   for (std::size_t i = header + 1; i < end; ++i)
-    if (const auto parsed = ParseKeyLine(ini->lines[i]))
-      entries.emplace_back(std::u16string(parsed->key), std::u16string(parsed->value));
+    if (const auto parsed = ParseKeyLine(ini.lines[i].text))
+      entries.emplace_back(std::u16string(parsed->key), std::u16string(Unquote(parsed->value)));
   return entries;
 }
 
-bool RemoveProfileKey(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key) {
-  std::lock_guard lock(WriteMutex());
-  auto ini = Load(file);
-  if (!ini) return true;
-  const std::size_t header = FindSection(*ini, section);
-  if (header == ini->lines.size()) return true;
-  std::size_t end = SectionEnd(*ini, header);
-  std::size_t line = FindKey(*ini, header, end, key);
+bool RemoveProfileKey(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
+                      std::u16string_view key) {
+  using Status = FileStore::Content::Status;
+  std::lock_guard lock(files.UpdateLock());
+  const FileStore::Content before = files.Read(file);
+  if (before.status == Status::Missing) return true;
+  if (before.status == Status::Unreadable) return false;
+  IniFile ini = Parse(files, before.bytes);
+  const std::size_t header = FindSection(ini, section);
+  if (header == ini.lines.size()) return true;
+  std::size_t end = SectionEnd(ini, header);
+  std::size_t line = FindKey(ini, header, end, key);
   if (line == end) return true;
   do {
-    ini->lines.erase(ini->lines.begin() + static_cast<std::ptrdiff_t>(line));
-    line = FindKey(*ini, header, --end, key);
+    ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(line));
+    line = FindKey(ini, header, --end, key);
   } while (line != end);
-  return Save(file, *ini);
+  return files.Replace(file, Serialize(ini));
 }
 
 }  // namespace tx80

@@ -12,17 +12,22 @@ constexpr uint8_t kMainPage = 0;
 
 void RunBlinkThread(AppContext& context) {
   DriverFlags& flags = context.flags;
-  // The driver state is looked at every three seconds, the page after each
-  // group of blinks.
-  while (flags.CurrentPage == kMainPage && !flags.DriverActive && !context.stopping) {
-    for (int i = 0; i < kBlinksBetweenChecks; ++i) {
-      flags.StartKeyBlink = !flags.StartKeyBlink;
-      context.RepaintMainWindow();
-      context.platform.clock.Sleep(kBlinkMs);
+  auto waiting = [&] { return flags.CurrentPage == kMainPage && !flags.DriverActive && !context.stopping; };
+  do {
+    // The driver state is looked at every three seconds, the page after each
+    // group of blinks.
+    while (waiting()) {
+      for (int i = 0; i < kBlinksBetweenChecks; ++i) {
+        flags.StartKeyBlink = !flags.StartKeyBlink;
+        context.RepaintMainWindow();
+        context.platform.clock.Sleep(kBlinkMs);
+      }
     }
-  }
-  flags.StartKeyBlink = true;
-  flags.BlinkThreadRunning = false;
+    flags.StartKeyBlink = true;
+    flags.BlinkThreadRunning = false;
+    // An apply that entered Waiting just before the flag cleared found this
+    // thread running and started none: blink for it.
+  } while (waiting() && !flags.BlinkThreadRunning.exchange(true));
 }
 
 }  // namespace tx80

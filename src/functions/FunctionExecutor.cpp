@@ -66,7 +66,6 @@ void FunctionExecutor::PerformPendingPress() {
     }
   }
   flags.ButtonPending = false;
-  flags.MacroStop = false;
 }
 
 void FunctionExecutor::Run() {
@@ -82,6 +81,9 @@ void FunctionExecutor::Run() {
 }
 
 void FunctionExecutor::ChangeDpiLevel(int role) {
+  // An apply on the UI thread sends and saves the level too: one at a time
+  // keeps config.ini, the model and the mouse at the same level.
+  std::lock_guard operation(context_.profileOperation);
   const ProfileState state = context_.profile.Snapshot();
   const int current = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
   const int level = NextDpiLevel(role, current, state.fields.DPI_SET_EN);
@@ -91,7 +93,8 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   context_.RepaintMainWindow();
   PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, DpiResolution(state.ActiveDpiSet[level])});
   // Saved even when the level did not change, like the command.
-  SaveDpiLevel(level, context_.paths.configPath, state.CurConfig);
+  const std::filesystem::path& config = context_.paths.configPath;
+  context_.ReportSave(config, SaveDpiLevel(context_.platform.files, level, config, state.CurConfig));
 }
 
 void FunctionExecutor::ToggleLed() {
@@ -117,11 +120,17 @@ void FunctionExecutor::CtrlShortcut(uint8_t key) {
 }
 
 void FunctionExecutor::NextProfile() {
-  std::unique_lock operation(context_.profileOperation);
-  const int32_t current = context_.profile.CurConfig();
-  const int32_t next = current >= kProfiles ? 1 : current + 1;
-  SelectAndApplyProfile(context_, next);
-  operation.unlock();
+  int32_t next = 0;
+  {
+    std::lock_guard operation(context_.profileOperation);
+    const int32_t current = context_.profile.CurConfig();
+    next = current >= kProfiles ? 1 : current + 1;
+    context_.profile.SetCurConfig(next);
+    LoadProfile(context_.platform.files, context_.profile, context_.paths.configPath, next, false);
+    RecordAndSendProfile(context_);
+  }
+  SetSystemMouse(context_);
+  context_.RepaintMainWindow();
   PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Profile, next});
 }
 

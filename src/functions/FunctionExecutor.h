@@ -13,8 +13,10 @@ class FunctionExecutor {
   explicit FunctionExecutor(AppContext& context) : context_(context) {}
 
   // One pass for the pending press, if there is one: every slot of the pressed
-  // button performs its function; then the mailbox is emptied and a stop
-  // request still pending is dropped.
+  // button performs its function; then the mailbox is emptied. A stop request
+  // that outlives the pass is dropped by the reader when it posts the next
+  // press, never here: clearing it after the mailbox is emptied could erase the
+  // stop of a press posted in between.
   void PerformPendingPress();
   // The thread: a pass for each press the reader posts, sleeping in between,
   // until the program stops.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <vector>
 
 #include "device/DriverFlags.h"
@@ -12,6 +13,9 @@
 namespace tx80 {
 
 namespace {
+
+// How late an event may go out and still count as on time.
+constexpr auto kLatenessTolerance = std::chrono::milliseconds(1);
 
 bool IsExtendedKey(uint8_t code) {
   switch (code) {
@@ -96,7 +100,13 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
     return true;
   };
 
-  Clock::TimePoint deadline = clock.Now();
+  // When the current event is due. Each delay is counted from the event's due
+  // time, not from when it went out, so a late wake-up below the tolerance is
+  // taken from the next delay and a long macro does not drift. The schedule
+  // starts when the first event has actually gone out, and starts again from an
+  // event that goes out later than the tolerance: catching up on that lateness
+  // would shorten the gaps after it, and a shortened key hold is missed.
+  std::optional<Clock::TimePoint> due;
   for (int play = 0; play < plays; ++play) {
     for (int k = 0; k < events; ++k) {
       const uint8_t code = macro.code(k);
@@ -108,10 +118,10 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
         HeldInputs::Inject(code, false, input);
         held.Released(code);
       }
-      // Each event waits for its own deadline, so time spent injecting (or a
-      // late wake-up) is taken from the next delay instead of adding up.
-      deadline += std::chrono::milliseconds(macro.delay(k));
-      clock.SleepUntil(deadline);
+      const Clock::TimePoint sent = clock.Now();
+      if (!due || sent - *due > kLatenessTolerance) due = sent;
+      *due += std::chrono::milliseconds(macro.delay(k));
+      clock.SleepUntil(*due);
       if (stopped()) return;
     }
     if (stopped()) return;

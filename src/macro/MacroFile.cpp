@@ -64,30 +64,33 @@ Macro DecodeMacroValue(std::u16string_view value) {
   return macro;
 }
 
-void LoadMacroFile(MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs, WindowHost* owner) {
+void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs,
+                   WindowHost* owner) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    dialogs.MessageBox(owner, u"找不到配置文件", kMacroFileMessageCaption);
+    dialogs.MessageBox(owner, kMacroFileMissingMessage, kMacroFileMessageCaption);
   }
-  const int32_t declared = ParseDecimal(ReadProfileString(path, kSection, kCountKey, kCountBuffer));
+  const int32_t declared = ParseDecimal(ReadProfileString(files, path, kSection, kCountKey, kCountBuffer));
   // The store has twelve slots: a larger count loads the first twelve macros,
   // a negative one none.
   const int32_t count = std::clamp<int32_t>(declared, 0, MacroStore::kMaxMacros);
   std::vector<Macro> macros;
   macros.reserve(static_cast<std::size_t>(count));
   for (int32_t i = 0; i < count; ++i) {
-    macros.push_back(DecodeMacroValue(ReadProfileString(path, kSection, FormatDecimal(i), kValueBuffer)));
+    macros.push_back(DecodeMacroValue(ReadProfileString(files, path, kSection, FormatDecimal(i), kValueBuffer)));
   }
   store.Replace(macros);
 }
 
-bool SaveMacroFile(const MacroStore& store, const std::filesystem::path& path) {
+bool SaveMacroFile(FileStore& files, const MacroStore& store, const std::filesystem::path& path) {
   const std::vector<Macro> macros = store.Macros();
-  bool written = WriteProfileString(path, kSection, kCountKey, FormatDecimal(static_cast<int64_t>(macros.size())));
-  for (std::size_t i = 0; i < macros.size(); ++i) {
-    written &= WriteProfileString(path, kSection, FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i]));
-  }
-  return written;
+  const std::u16string section(kSection);
+  std::vector<ProfileWrite> writes;
+  writes.reserve(macros.size() + 1);
+  writes.push_back({section, std::u16string(kCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
+  for (std::size_t i = 0; i < macros.size(); ++i)
+    writes.push_back({section, FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
+  return WriteProfileStrings(files, path, writes);
 }
 
 }  // namespace tx80

@@ -8,23 +8,28 @@
 namespace tx80 {
 
 class Dialogs;
+class FileStore;
 class MacroStore;
 class WindowHost;
 
 // Caption of the message shown when a macro file is missing.
 inline constexpr std::u16string_view kMacroFileMessageCaption = u"TX80_KARVO";
+// The message itself.
+inline constexpr std::u16string_view kMacroFileMissingMessage = u"找不到配置文件";
 
 // Replaces the store's macros with those of the macro file at `path` (section
 // "Macros": "macroNum", then keys "0".."n-1"). A missing file shows
 // "找不到配置文件" owned by `owner` and leaves an empty store. A "macroNum"
 // above 12 loads the first 12 macros, a negative one none. Slots beyond the
 // loaded count keep what they held. Runs on the UI thread.
-void LoadMacroFile(MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs, WindowHost* owner);
+void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs,
+                   WindowHost* owner);
 
-// Writes "macroNum" and one key per macro. Keys of higher indexes left by an
-// earlier, larger store stay in the file; readers ignore them. False when a
-// write failed (the program does not report it).
-bool SaveMacroFile(const MacroStore& store, const std::filesystem::path& path);
+// Writes "macroNum" and one key per macro, as one replacement of the file.
+// Keys of higher indexes left by an earlier, larger store stay in the file;
+// readers ignore them. False when the file could not be written (the caller
+// reports it).
+bool SaveMacroFile(FileStore& files, const MacroStore& store, const std::filesystem::path& path);
 
 // One macro as the file stores it: the 1064 record bytes as three-digit decimal
 // fields, 3192 characters, each event slot's code and action followed by its

@@ -96,14 +96,15 @@ void MacroPage::ImportMacros() {
   const FileDialogOptions options{kMacroFileFilter, context_.paths.programDirectory, {}};
   const auto path = context_.platform.dialogs.OpenFile(Owner(), options);
   if (!path) return;
-  LoadMacroFile(store_, *path, context_.platform.dialogs, Owner());
+  LoadMacroFile(context_.platform.files, store_, *path, context_.platform.dialogs, Owner());
   RefreshMacroList();
   if (WindowHost* owner = Owner()) owner->Invalidate(true);
 }
 
 void MacroPage::ExportMacros() {
   const FileDialogOptions options{kMacroFileFilter, context_.paths.programDirectory, kMacroFileExtension};
-  if (const auto path = context_.platform.dialogs.SaveFile(Owner(), options)) SaveMacroFile(store_, *path);
+  if (const auto path = context_.platform.dialogs.SaveFile(Owner(), options))
+    context_.ReportSave(*path, SaveMacroFile(context_.platform.files, store_, *path));
 }
 
 void MacroPage::NewMacro() {
@@ -152,7 +153,8 @@ void MacroPage::SaveMacros() {
     repeatCountEdit_.SetText(u"65535");
   }
   store_.SetRepeatCount(store_.currentMacro(), static_cast<uint16_t>(count));
-  SaveMacroFile(store_, context_.paths.macroFilePath);
+  const std::filesystem::path& file = context_.paths.macroFilePath;
+  context_.ReportSave(file, SaveMacroFile(context_.platform.files, store_, file));
 }
 
 void MacroPage::ToggleRepeatMode() {

@@ -4,6 +4,7 @@
 #include "platform/ChildControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FileStore.h"
 #include "platform/ForegroundWatch.h"
 #include "platform/HidBus.h"
 #include "platform/ImageLoader.h"
@@ -37,6 +38,7 @@ struct Platform {
   PopupMenus& popupMenus;
   Shell& shell;
   ImageLoader& images;
+  FileStore& files;
   AutoStart& autoStart;
   OnScreenDisplay& onScreenDisplay;
   ForegroundWatch& foreground;

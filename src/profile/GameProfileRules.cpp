@@ -25,11 +25,11 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 }  // namespace
 
-GameProfileRules ReadGameProfileRules(const std::filesystem::path& config) {
+GameProfileRules ReadGameProfileRules(FileStore& files, const std::filesystem::path& config) {
   // The first line of a program decides, as for any key of the file, even
   // when it names no profile.
   GameProfileRules named;
-  for (const auto& [program, value] : ReadProfileSection(config, kAppProfilesSection))
+  for (const auto& [program, value] : ReadProfileSection(files, config, kAppProfilesSection))
     if (!program.empty() && !ProfileForProgram(named, program)) named.push_back({program, ParseDecimal(value)});
   std::erase_if(named, [](const GameProfileRule& rule) { return !IsProfile(rule.profile); });
   return named;
@@ -47,13 +47,14 @@ bool CanNameARule(std::u16string_view program) {
   return program.find_first_of(u"=\r\n") == std::u16string_view::npos;
 }
 
-bool WriteGameProfileRule(const std::filesystem::path& config, std::u16string_view program, int32_t profile) {
+bool WriteGameProfileRule(FileStore& files, const std::filesystem::path& config, std::u16string_view program,
+                          int32_t profile) {
   if (!CanNameARule(program) || !IsProfile(profile)) return false;
-  return WriteProfileString(config, kAppProfilesSection, program, FormatDecimal(profile));
+  return WriteProfileString(files, config, kAppProfilesSection, program, FormatDecimal(profile));
 }
 
-bool RemoveGameProfileRule(const std::filesystem::path& config, std::u16string_view program) {
-  return RemoveProfileKey(config, kAppProfilesSection, program);
+bool RemoveGameProfileRule(FileStore& files, const std::filesystem::path& config, std::u16string_view program) {
+  return RemoveProfileKey(files, config, kAppProfilesSection, program);
 }
 
 }  // namespace tx80

@@ -8,6 +8,8 @@
 
 namespace tx80 {
 
+class FileStore;
+
 // Section [AppProfiles] of config.ini: "game.exe=3" selects profile 3 while
 // game.exe is the program in front.
 inline constexpr std::u16string_view kAppProfilesSection = u"AppProfiles";
@@ -21,7 +23,7 @@ using GameProfileRules = std::vector<GameProfileRule>;
 
 // The rules in file order. Only a program's first line counts; a rule that
 // names no profile, or one outside 1..5, is left out.
-GameProfileRules ReadGameProfileRules(const std::filesystem::path& config);
+GameProfileRules ReadGameProfileRules(FileStore& files, const std::filesystem::path& config);
 // The profile the rules give the program; nothing for a program without one.
 std::optional<int32_t> ProfileForProgram(const GameProfileRules& rules, std::u16string_view program);
 
@@ -32,8 +34,9 @@ bool CanNameARule(std::u16string_view program);
 // Adds a rule, or changes the profile of the program's rule; false when the
 // name cannot be stored (CanNameARule), the profile is outside 1..5, or the
 // file could not be written.
-bool WriteGameProfileRule(const std::filesystem::path& config, std::u16string_view program, int32_t profile);
+bool WriteGameProfileRule(FileStore& files, const std::filesystem::path& config, std::u16string_view program,
+                          int32_t profile);
 // Removes the program's rule (every line of it); false when the file could not be written.
-bool RemoveGameProfileRule(const std::filesystem::path& config, std::u16string_view program);
+bool RemoveGameProfileRule(FileStore& files, const std::filesystem::path& config, std::u16string_view program);
 
 }  // namespace tx80

@@ -1,7 +1,8 @@
 #include "profile/SettingsFile.h"
 
+#include <vector>
+
 #include "framework/Decimal.h"
-#include "framework/PrivateProfile.h"
 
 namespace tx80 {
 
@@ -21,14 +22,30 @@ std::u16string Numbered(std::u16string_view prefix, int64_t n) {
 
 std::u16string DpiKey(std::u16string_view prefix, int level) { return Numbered(prefix, level + 1); }
 
-int32_t ReadNumber(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-                   std::size_t buffer) {
-  return ParseDecimal(ReadProfileString(file, section, key, buffer));
+int32_t ReadNumber(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
+                   std::u16string_view key, std::size_t buffer) {
+  return ParseDecimal(ReadProfileString(files, file, section, key, buffer));
 }
 
-void WriteNumber(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-                 int64_t value) {
-  WriteProfileString(file, section, key, FormatDecimal(value));
+ProfileWrite NumberWrite(std::u16string_view section, std::u16string_view key, int64_t value) {
+  return {std::u16string(section), std::u16string(key), FormatDecimal(value)};
+}
+
+// Every key of a profile, in the order the program has always written them.
+void AddProfileWrites(std::vector<ProfileWrite>& writes, const ProfileFields& f, int32_t profile) {
+  const std::u16string section = ProfileSection(profile);
+  for (int slot = 1; slot <= 7; ++slot) writes.push_back(NumberWrite(section, Numbered(u"K", slot), f.K[slot - 1]));
+  writes.push_back(NumberWrite(section, u"DPI_LEVEL", f.DPI_LEVEL));
+  writes.push_back(NumberWrite(section, u"WHEEL_STATUS", f.WHEEL_STATUS));
+  writes.push_back(NumberWrite(section, u"MACRO_MODE2", f.MACRO_MODE2));
+  for (int level = 0; level < 4; ++level) {
+    writes.push_back(NumberWrite(section, DpiKey(u"DPI_SET", level), f.DPI_SET[level]));
+    writes.push_back(NumberWrite(section, DpiKey(u"DPI_SET_EN", level), f.DPI_SET_EN[level]));
+  }
+  writes.push_back(NumberWrite(section, u"LED_STATUS", f.LED_STATUS));
+  writes.push_back(NumberWrite(section, u"DPI_SPEED", f.DPI_SPEED));
+  writes.push_back(NumberWrite(section, u"WHEEL_SPEED", f.WHEEL_SPEED));
+  writes.push_back(NumberWrite(section, u"FIRE_TIME", f.FIRE_TIME));
 }
 
 std::u16string FactorySection(int32_t profile, int32_t languageFlag) {
@@ -36,14 +53,31 @@ std::u16string FactorySection(int32_t profile, int32_t languageFlag) {
   return Numbered(u"CfgReset", profile);
 }
 
+std::u16string SectionToLoad(const ProfileModel& model, int32_t profile, bool factory) {
+  return factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
+}
+
+std::vector<std::u16string> ProfileKeys() {
+  std::vector<std::u16string> keys;
+  for (int slot = 1; slot <= 7; ++slot) keys.push_back(Numbered(u"K", slot));
+  for (auto key : {u"DPI_LEVEL", u"WHEEL_STATUS", u"MACRO_MODE2"}) keys.emplace_back(key);
+  for (int level = 0; level < 4; ++level) {
+    keys.push_back(DpiKey(u"DPI_SET", level));
+    keys.push_back(DpiKey(u"DPI_SET_EN", level));
+  }
+  for (auto key : {u"LED_STATUS", u"DPI_SPEED", u"WHEEL_SPEED", u"FIRE_TIME"}) keys.emplace_back(key);
+  return keys;
+}
+
 }  // namespace
 
 std::u16string ProfileSection(int32_t profile) { return Numbered(u"Config", profile); }
 
-void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t profile, bool factory) {
-  const std::u16string section = factory ? FactorySection(profile, model.LanguageFlag()) : ProfileSection(profile);
-  auto shortValue = [&](std::u16string_view key) { return ReadNumber(file, section, key, kShortBuffer); };
-  auto longValue = [&](std::u16string_view key) { return ReadNumber(file, section, key, kLongBuffer); };
+void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& file, int32_t profile,
+                 bool factory) {
+  const std::u16string section = SectionToLoad(model, profile, factory);
+  auto shortValue = [&](std::u16string_view key) { return ReadNumber(files, file, section, key, kShortBuffer); };
+  auto longValue = [&](std::u16string_view key) { return ReadNumber(files, file, section, key, kLongBuffer); };
 
   ProfileFields f;
   for (int slot = 1; slot <= 7; ++slot) f.K[slot - 1] = shortValue(Numbered(u"K", slot));
@@ -61,38 +95,48 @@ void LoadProfile(ProfileModel& model, const std::filesystem::path& file, int32_t
   model.Load(f);
 }
 
-void SaveProfile(const ProfileFields& f, const std::filesystem::path& file, int32_t profile) {
-  const std::u16string section = ProfileSection(profile);
-  for (int slot = 1; slot <= 7; ++slot) WriteNumber(file, section, Numbered(u"K", slot), f.K[slot - 1]);
-  WriteNumber(file, section, u"DPI_LEVEL", f.DPI_LEVEL);
-  WriteNumber(file, section, u"WHEEL_STATUS", f.WHEEL_STATUS);
-  WriteNumber(file, section, u"MACRO_MODE2", f.MACRO_MODE2);
-  for (int level = 0; level < 4; ++level) {
-    WriteNumber(file, section, DpiKey(u"DPI_SET", level), f.DPI_SET[level]);
-    WriteNumber(file, section, DpiKey(u"DPI_SET_EN", level), f.DPI_SET_EN[level]);
-  }
-  WriteNumber(file, section, u"LED_STATUS", f.LED_STATUS);
-  WriteNumber(file, section, u"DPI_SPEED", f.DPI_SPEED);
-  WriteNumber(file, section, u"WHEEL_SPEED", f.WHEEL_SPEED);
-  WriteNumber(file, section, u"FIRE_TIME", f.FIRE_TIME);
+bool HoldsProfile(FileStore& files, const ProfileModel& model, const std::filesystem::path& file, int32_t profile,
+                  bool factory) {
+  const std::u16string section = SectionToLoad(model, profile, factory);
+  // One character is enough to tell a key that is there from one that is not.
+  constexpr std::size_t kPresenceBuffer = 2;
+  for (const std::u16string& key : ProfileKeys())
+    if (!ReadProfileString(files, file, section, key, kPresenceBuffer).empty()) return true;
+  return false;
 }
 
-void SaveDpiLevel(int32_t dpiLevel, const std::filesystem::path& file, int32_t profile) {
-  WriteNumber(file, ProfileSection(profile), u"DPI_LEVEL", dpiLevel);
+bool SaveProfile(FileStore& files, const ProfileFields& fields, const std::filesystem::path& file, int32_t profile) {
+  std::vector<ProfileWrite> writes;
+  AddProfileWrites(writes, fields, profile);
+  return WriteProfileStrings(files, file, writes);
 }
 
-int32_t ReadCurConfig(const std::filesystem::path& file) { return ReadNumber(file, kInit, u"CurConfig", kShortBuffer); }
-
-void WriteCurConfig(const std::filesystem::path& file, int32_t profile) {
-  WriteNumber(file, kInit, u"CurConfig", profile);
+bool SaveDpiLevel(FileStore& files, int32_t dpiLevel, const std::filesystem::path& file, int32_t profile) {
+  return WriteProfileString(files, file, ProfileSection(profile), u"DPI_LEVEL", FormatDecimal(dpiLevel));
 }
 
-int32_t ReadLanguage(const std::filesystem::path& file) {
-  return ReadNumber(file, kInit, u"VER_SEL", kShortBuffer) & 0xFF;
+std::vector<ProfileWrite> AppliedProfileWrites(const ProfileFields& fields, int32_t curConfig) {
+  std::vector<ProfileWrite> writes{NumberWrite(kInit, u"CurConfig", curConfig)};
+  AddProfileWrites(writes, fields, kAppliedProfile);
+  AddProfileWrites(writes, fields, curConfig);
+  return writes;
 }
 
-void WriteLanguage(const std::filesystem::path& file, int32_t language) {
-  WriteNumber(file, kInit, u"VER_SEL", language);
+bool SaveAppliedProfile(FileStore& files, const ProfileFields& fields, const std::filesystem::path& file,
+                        int32_t curConfig) {
+  return WriteProfileStrings(files, file, AppliedProfileWrites(fields, curConfig));
+}
+
+int32_t ReadCurConfig(FileStore& files, const std::filesystem::path& file) {
+  return ReadNumber(files, file, kInit, u"CurConfig", kShortBuffer);
+}
+
+int32_t ReadLanguage(FileStore& files, const std::filesystem::path& file) {
+  return ReadNumber(files, file, kInit, u"VER_SEL", kShortBuffer) & 0xFF;
+}
+
+bool WriteLanguage(FileStore& files, const std::filesystem::path& file, int32_t language) {
+  return WriteProfileString(files, file, kInit, u"VER_SEL", FormatDecimal(language));
 }
 
 }  // namespace tx80

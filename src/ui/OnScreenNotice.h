@@ -22,7 +22,7 @@ struct OnScreenNotice {
 
 // The message that carries a notice to the main window: the kind in wParam,
 // the value in lParam.
-inline constexpr uint32_t kOnScreenNoticeMessage = fw::msg::kUser + 20;
+inline constexpr uint32_t kOnScreenNoticeMessage = fw::msg::kUser + 30;
 
 // From any thread: the notice goes to the main window's thread as a posted
 // message, so that the thread that changed the mouse never waits on drawing.

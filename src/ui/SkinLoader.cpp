@@ -72,7 +72,7 @@ std::filesystem::path SkinFilePath(const std::filesystem::path& skinsDirectory, 
 
 SkinFields ReadSkinValue(const SkinLoadContext& context, const std::filesystem::path& file,
                          std::u16string_view section, int n) {
-  const std::u16string value = ReadProfileString(file, section, FormatDecimal(n), kSkinValueBuffer);
+  const std::u16string value = ReadProfileString(context.files, file, section, FormatDecimal(n), kSkinValueBuffer);
   if (HasTooManyCommas(value)) context.dialogs.MessageBox(context.owner, kMalformedValueMessage, context.caption);
   return SplitSkinFields(value);
 }

@@ -11,6 +11,7 @@
 namespace tx80 {
 
 class Dialogs;
+class FileStore;
 class WindowHost;
 
 // The four layout files of a language.
@@ -22,11 +23,12 @@ std::filesystem::path SkinFilePath(const std::filesystem::path& skinsDirectory, 
                                    int32_t languageFlag);
 
 // What the loaders need from the program: where the skins lie, the language,
-// and how to tell the user about a missing or malformed file.
+// how to tell the user about a missing or malformed file, and the files.
 struct SkinLoadContext {
   std::filesystem::path skinsDirectory;
   int32_t languageFlag = 0;
   Dialogs& dialogs;
+  FileStore& files;
   WindowHost* owner = nullptr;  // owner of the message boxes (the main window)
   std::u16string caption;       // caption of the message boxes
   // The main window's closing sequence, run after a missing file was reported.

@@ -13,10 +13,12 @@ using test::WriteFile;
 
 TEST(GameProfileRules, OnlyRulesNamingAProfileFromOneToFiveCount) {
   test::TempDir dir;
+  SimClock clock;
+  SimFileStore files{clock};
   WriteFile(dir / "config.ini",
             "[AppProfiles]\ngame.exe=3\nnone.exe=\nzero.exe=0\nsix.exe=6\nminus.exe=-1\nword.exe=abc\n"
             "five.exe=5 \nGAME.EXE=2\nlate.exe=0\nlate.exe=4\n[Config1]\nK1=1\nother.exe=2\n");
-  const GameProfileRules rules = ReadGameProfileRules(dir / "config.ini");
+  const GameProfileRules rules = ReadGameProfileRules(files, dir / "config.ini");
   EXPECT_EQ(rules, (GameProfileRules{{u"game.exe", 3}, {u"five.exe", 5}}));
   EXPECT_EQ(ProfileForProgram(rules, u"Game.Exe"), 3);
   EXPECT_FALSE(ProfileForProgram(rules, u"other.exe"));
@@ -60,7 +62,7 @@ TEST_F(GameProfileSwitchingTest, AGameInFrontGetsItsProfileAndLeavingItBringsThe
   Front(u"GAME.exe");
   EXPECT_EQ(Current(), 3);
   EXPECT_EQ(MouseFireTime(), 30);  // applied
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Init", u"CurConfig", 5), u"3");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Init", u"CurConfig", 5), u"3");
   Front(u"other.exe");  // from one game to the next
   EXPECT_EQ(Current(), 5);
   Front(u"bad.exe");  // its rule names no profile
@@ -121,8 +123,8 @@ TEST_F(GameProfileSwitchingTest, TheDialogListsAddsAndRemovesRules) {
   list.Click(0);
   rules.Deliver({fw::msg::kCommand, GameProfilesDlg::kRemoveCommand, 0, true});
   EXPECT_EQ(list.Lines(), (std::vector<std::u16string>{u"other.exe  →  Profile 5", u"Shooter.exe  →  Profile 2"}));
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"AppProfiles", u"game.exe", 5), u"");
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"AppProfiles", u"shooter.exe", 5), u"2");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"AppProfiles", u"game.exe", 5), u"");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"AppProfiles", u"shooter.exe", 5), u"2");
 }
 
 TEST_F(GameProfileSwitchingTest, TheDialogRefusesWhatCannotBeARule) {

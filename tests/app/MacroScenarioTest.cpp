@@ -49,7 +49,7 @@ TEST(MacroScenario, RecordSavePlayAndReload) {
   EXPECT_EQ(played, (std::vector<std::pair<int, int64_t>>{{'A', 0}, {'A', 50}, {'B', 200}, {'B', 240}}));
 
   MacroStore reloaded;
-  LoadMacroFile(reloaded, program.dir / "Macro_EN.dat", program.os.dialogs, nullptr);
+  LoadMacroFile(program.os.files, reloaded, program.dir / "Macro_EN.dat", program.os.dialogs, nullptr);
   ASSERT_EQ(reloaded.macroCount(), 1);
   EXPECT_EQ(reloaded.Copy(0)->Name(), u"ab");
   EXPECT_EQ(reloaded.Copy(0)->eventCount(), 4);

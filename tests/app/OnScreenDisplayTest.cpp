@@ -99,11 +99,11 @@ TEST_F(OnScreenDisplayTest, TheTrayItemSwitchesItOffAndConfigKeepsThat) {
   EXPECT_TRUE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));  // on by default
   window->Deliver({fw::msg::kCommand, TrayOptions::kOnScreenDisplay, 0, true});
   EXPECT_FALSE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Options", u"ON_SCREEN_DISPLAY", 5), u"0");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Options", u"ON_SCREEN_DISPLAY", 5), u"0");
   PressSlot4();
   window->PumpPosted();
   EXPECT_TRUE(display.Texts().empty());
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Config1", u"ON_SCREEN_DISPLAY", 5), u"");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Config1", u"ON_SCREEN_DISPLAY", 5), u"");
 
   SimDesktop machine;
   MouseProgram next(machine);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "device/ButtonReportReader.h"
 #include "framework/PrivateProfile.h"
 #include "profile/SettingsFile.h"
 #include "support/MouseProgram.h"
@@ -62,8 +63,43 @@ TEST_F(ApplyProfileTest, ApplyingTwiceWhileWaitingStartsOneBlinkThread) {
   StartWith(test::kFactoryProfile);
   const size_t before = BlinkThreadsStarted();
   Apply(Factory());
-  EXPECT_EQ(BlinkThreadsStarted(), before);  // the start-up apply already started it
-  EXPECT_TRUE(flags.BlinkRequested);
+  EXPECT_EQ(BlinkThreadsStarted(), before);  // the one already started blinks for both
+  EXPECT_TRUE(flags.BlinkThreadRunning);
+}
+
+TEST_F(ApplyProfileTest, StartsABlinkThreadExactlyWhenNoneRuns) {
+  StartWith("");
+  ProfileFields active = Factory();
+  active.K = {1, 2, 3, 5, 4, 11, 21};
+  // Kept threads end at once when the driver is active or the page is not
+  // the main page, as a real one would.
+  auto runBlinkThreads = [&] {
+    for (const auto& kept : program.os.threads.Started())
+      if (kept.priority == ThreadPriority::Normal) kept.body();
+  };
+  runBlinkThreads();  // the start sequence's
+  ASSERT_FALSE(flags.BlinkThreadRunning);
+
+  Apply(Factory());
+  EXPECT_EQ(BlinkThreadsStarted(), 2u);
+  // The start click, then Waiting again before the thread noticed the click:
+  // that thread blinks on, none joins it.
+  ButtonReportReader(program.context).HandleReport(std::vector<uint8_t>{6, 0});
+  ASSERT_TRUE(flags.DriverActive);
+  Apply(Factory());
+  EXPECT_EQ(BlinkThreadsStarted(), 2u);
+
+  // The page changed and the thread ended while waiting; an Active apply, and
+  // Waiting again must blink again.
+  flags.CurrentPage = 1;
+  runBlinkThreads();
+  ASSERT_FALSE(flags.BlinkThreadRunning);
+  flags.CurrentPage = 0;
+  Apply(active);
+  EXPECT_EQ(BlinkThreadsStarted(), 2u);
+  Apply(Factory());
+  EXPECT_EQ(BlinkThreadsStarted(), 3u);
+  EXPECT_TRUE(flags.BlinkThreadRunning);
 }
 
 TEST_F(ApplyProfileTest, ProfileWithoutSoftwareFunctionsStaysActive) {
@@ -116,10 +152,10 @@ TEST_F(ApplyProfileTest, RecordsTheAppliedProfile) {
   fields.LED_STATUS = 2;
   Apply(fields);
   const auto config = program.dir / "config.ini";
-  EXPECT_EQ(ReadCurConfig(config), 3);
+  EXPECT_EQ(ReadCurConfig(program.os.files, config), 3);
   ProfileModel applied, own;
-  LoadProfile(applied, config, kAppliedProfile, false);
-  LoadProfile(own, config, 3, false);
+  LoadProfile(program.os.files, applied, config, kAppliedProfile, false);
+  LoadProfile(program.os.files, own, config, 3, false);
   EXPECT_EQ(applied.Fields(), fields);
   EXPECT_EQ(own.Fields(), fields);
   EXPECT_EQ(program.context.profile.Snapshot().ActiveLedMode, 2);

@@ -40,6 +40,7 @@ TEST_F(ButtonReportReaderTest, TurnsReportsIntoFlags) {
     Flags after;
   } cases[] = {
       {"press while idle", {true, false, false, 0}, 0, {6, 0xF5}, {true, true, false, 0xF5}},
+      {"press drops a stop left from the last one", {true, false, true, 0}, 1, {6, 0xF5}, {true, true, false, 0xF5}},
       {"second press stops", {true, true, false, 0xF5}, 0, {6, 0xF6}, {true, true, true, 0xF5}},
       {"second press in hold mode", {true, true, false, 0xF5}, 1, {6, 0xF6}, {true, true, false, 0xF5}},
       {"release", {true, true, false, 0xF5}, 0, {6, 0}, {true, true, false, 0xF5}},

@@ -6,6 +6,7 @@
 #include "device/ButtonReportReader.h"
 #include "framework/Decimal.h"
 #include "framework/PrivateProfile.h"
+#include "functions/FunctionCatalog.h"
 #include "support/MouseProgram.h"
 #include "support/Reports.h"
 
@@ -18,20 +19,26 @@ using test::WriteFile;
 
 class FunctionExecutorTest : public ::testing::Test {
  protected:
-  // Applies a profile whose slot 4 (device button 5) holds `code`, with the
-  // driver active, and forgets what the apply sent.
-  void Assign(int32_t code, std::array<uint8_t, 4> enabled = {1, 1, 1, 1}, int32_t level = 0) {
+  // A profile whose slot 4 (device button 5) holds `code`.
+  static ProfileFields Profile(int32_t code, std::array<uint8_t, 4> enabled = {1, 1, 1, 1}, int32_t level = 0) {
     ProfileFields fields;
     fields.K = {1, 2, 3, code, 4, 11, 12};
     fields.DPI_SET = {1, 2, 3, 4};
     fields.DPI_SET_EN = enabled;
     fields.DPI_LEVEL = level;
     fields.LED_STATUS = 1;
+    return fields;
+  }
+  // Applies `fields` with the driver active and forgets what the apply sent.
+  void Apply(const ProfileFields& fields) {
     program.context.profile.Load(fields);
     ApplyProfile(program.context);
     flags.DriverActive = true;
     program.mouse->ClearReports();
     program.os.input.Clear();
+  }
+  void Assign(int32_t code, std::array<uint8_t, 4> enabled = {1, 1, 1, 1}, int32_t level = 0) {
+    Apply(Profile(code, enabled, level));
   }
   void PressSlot4() {
     flags.PressedCode = 0xF5;
@@ -39,7 +46,7 @@ class FunctionExecutorTest : public ::testing::Test {
     executor.PerformPendingPress();
   }
   int32_t SavedLevel() {
-    return ParseDecimal(ReadProfileString(program.dir / "config.ini", u"Config1", u"DPI_LEVEL", 5));
+    return ParseDecimal(ReadProfileString(program.os.files, program.dir / "config.ini", u"Config1", u"DPI_LEVEL", 5));
   }
 
   SimDesktop desktop;
@@ -126,7 +133,7 @@ TEST_F(FunctionExecutorTest, NextProfileWrapsFromFiveToOneAndSendsIt) {
   EXPECT_EQ(program.context.profile.CurConfig(), 1);
   EXPECT_EQ(program.context.profile.Fields().FIRE_TIME, 300);
   EXPECT_EQ(program.mouse->GetState().fire, 37);
-  EXPECT_EQ(ReadProfileString(program.dir / "config.ini", u"Init", u"CurConfig", 5), u"1");
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Init", u"CurConfig", 5), u"1");
 }
 
 TEST_F(FunctionExecutorTest, PlaysTheAssignedMacro) {
@@ -139,6 +146,107 @@ TEST_F(FunctionExecutorTest, PlaysTheAssignedMacro) {
   Assign(41);
   PressSlot4();
   EXPECT_EQ(program.os.input.Events().size(), 2u);
+}
+
+// The reader and the executor on one thread: reports go to the reader, and the
+// report that ends a press (its release, or another press) arrives at a chosen
+// moment of the virtual clock while the executor performs it.
+class MacroStopTest : public FunctionExecutorTest {
+ protected:
+  static constexpr uint8_t kMacroButton = 0xF5;  // device button 5: slot 4
+  static constexpr uint8_t kOtherButton = 0xF6;  // device button 6: slot 6
+  static constexpr uint8_t kRelease = 0;
+
+  // Slot 4 plays a macro that types A, 10 ms per event, `plays` times (unless
+  // held); slot 6 holds `other`.
+  void Assign(int32_t other, int32_t macroMode2, uint16_t plays = 1) {
+    Macro macro;
+    macro.SetName(u"a");
+    macro.setRepeatMode(1);
+    macro.setRepeatCount(plays);
+    macro.setEventCount(2);
+    macro.setEvent(0, 'A', kActionDown);
+    macro.setEvent(1, 'A', kActionUp);
+    macro.setDelay(0, 10);
+    macro.setDelay(1, 10);
+    program.context.macros.Replace(std::span(&macro, 1));
+    ProfileFields fields = Profile(kFirstMacroCode);
+    fields.K[5] = other;
+    fields.MACRO_MODE2 = macroMode2;
+    Apply(fields);
+  }
+  void Report(uint8_t state) { reader.HandleReport(std::array<uint8_t, 2>{ButtonReportReader::kButtonReportId, state}); }
+  // Reports `press`, and `then` once `afterMs` have passed, while the executor
+  // performs the press (or once it is done, for a press that ends sooner).
+  void Perform(uint8_t press, int64_t afterMs, uint8_t then) {
+    const Clock::TimePoint at = program.os.clock.Now() + std::chrono::milliseconds(afterMs);
+    bool reported = false;
+    program.os.clock.OnAdvance([&](Clock::TimePoint now) {
+      if (reported || now < at) return;
+      reported = true;
+      Report(then);
+    });
+    Report(press);
+    executor.PerformPendingPress();
+    program.os.clock.Advance(at - program.os.clock.Now());
+    program.os.clock.OnAdvance(nullptr);
+  }
+  // Forgets the input so far; TypedA counts time from now.
+  void Begin() {
+    program.os.input.Clear();
+    start = program.os.clock.ElapsedMs();
+  }
+  // The times of the A events injected since Begin, alternately down and up.
+  std::vector<int64_t> TypedA() {
+    std::vector<int64_t> times;
+    for (const InjectedInput& event : program.os.input.Events()) {
+      EXPECT_EQ(event.virtualKey, 'A');
+      EXPECT_EQ(event.flags, times.size() % 2 == 0 ? 0u : kKeyEventKeyUp);
+      times.push_back(event.timeMs - start);
+    }
+    return times;
+  }
+
+  ButtonReportReader reader{program.context};
+  int64_t start = 0;
+};
+
+TEST_F(MacroStopTest, HeldMacroAfterAnotherButtonPlaysUntilItsRelease) {
+  // In hold mode every release stops; the release of a button that plays
+  // nothing must not cut the next macro to its first event.
+  for (int32_t other : {17, 31, 19}) {  // DPI up, Ctrl+C, LED on/off
+    for (bool releasedFirst : {false, true}) {
+      SCOPED_TRACE(testing::Message() << other << (releasedFirst ? " released before its pass" : ""));
+      Assign(other, 1);
+      if (releasedFirst) {
+        Report(kOtherButton);
+        Report(kRelease);
+        executor.PerformPendingPress();
+      } else {
+        Perform(kOtherButton, 30, kRelease);  // after its pass, as a hand lets go
+      }
+      Begin();
+      Perform(kMacroButton, 95, kRelease);
+      // 0, 10, ... 90; the release is seen at 100, after that event's delay.
+      EXPECT_EQ(TypedA(), (std::vector<int64_t>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
+      EXPECT_EQ(program.os.clock.ElapsedMs() - start, 100);
+    }
+  }
+}
+
+TEST_F(MacroStopTest, SecondPressStopsTheMacroInNormalModeAndOnlyThatOne) {
+  Assign(17, 0, 100);
+  Begin();
+  Perform(kMacroButton, 45, kOtherButton);
+  // A down at 40 is let go when the stop is seen at 50; the press that stopped
+  // the macro is not performed.
+  EXPECT_EQ(TypedA(), (std::vector<int64_t>{0, 10, 20, 30, 40, 50}));
+  EXPECT_TRUE(program.mouse->Reports().empty());
+
+  Begin();
+  Report(kMacroButton);
+  executor.PerformPendingPress();
+  EXPECT_EQ(TypedA().size(), 200u);
 }
 
 TEST(DriverEndToEnd, AStartClickThenAPressPerformsCtrlC) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 
 #include "device/DriverFlags.h"
@@ -197,26 +198,59 @@ TEST_F(MacroPlaybackTest, UnknownActionSendsNothingButWaits) {
   EXPECT_EQ(clock.ElapsedMs(), 42);
 }
 
-// Injection that takes time: each event costs 3 ms of the clock.
-class SlowInjector : public SimInputInjector {
+// Injection that takes time: event k goes out `lateness(k)` after the call
+// (a late wake-up, a slow system), and its time is noted then.
+class LateInjector : public InputInjector {
  public:
-  explicit SlowInjector(SimClock& clock) : SimInputInjector(clock), clock_(clock) {}
-  void KeyEvent(uint8_t vk, uint8_t scan, uint32_t flags) override {
-    SimInputInjector::KeyEvent(vk, scan, flags);
-    clock_.Sleep(3);
-  }
+  LateInjector(SimClock& clock, std::function<Clock::Duration(std::size_t)> lateness)
+      : clock_(clock), lateness_(std::move(lateness)) {}
+  void KeyEvent(uint8_t, uint8_t, uint32_t) override { GoOut(); }
+  void MouseButtonEvent(uint32_t) override { GoOut(); }
+  uint8_t ScanCode(uint8_t) override { return 0; }
+
+  std::vector<double> timesMs;
 
  private:
+  void GoOut() {
+    clock_.Advance(lateness_(timesMs.size()));
+    timesMs.push_back(std::chrono::duration<double, std::milli>(clock_.Now().time_since_epoch()).count());
+  }
   SimClock& clock_;
+  std::function<Clock::Duration(std::size_t)> lateness_;
 };
 
-TEST_F(MacroPlaybackTest, TimeSpentInjectingDoesNotAddUp) {
-  SlowInjector slow(clock);
-  PlayMacro(MakeMacro({{kA, kActionDown, 20}, {kA, kActionUp, 20}}, 1, 50), 0, flags, slow, clock);
-  const auto events = slow.Events();
-  ASSERT_EQ(events.size(), 100u);
-  for (std::size_t k = 0; k < events.size(); ++k) EXPECT_EQ(events[k].timeMs, 20 * static_cast<int64_t>(k));
-  EXPECT_EQ(clock.ElapsedMs(), 2000);
+TEST_F(MacroPlaybackTest, LateEventsNeverShortenTheGapsAfterThem) {
+  using std::chrono::microseconds;
+  using std::chrono::milliseconds;
+  const struct {
+    const char* what;
+    std::function<Clock::Duration(std::size_t)> lateness;
+    std::vector<double> timesMs;
+  } cases[] = {
+      {"on time", [](std::size_t) { return Clock::Duration{}; }, {0, 30, 60, 90, 120}},
+      // The schedule starts when the first event has gone out.
+      {"late first event", [](std::size_t k) { return k == 0 ? milliseconds(20) : Clock::Duration{}; },
+       {20, 50, 80, 110, 140}},
+      // After a stall the events keep their gaps instead of going out at once.
+      {"stall", [](std::size_t k) { return k == 2 ? milliseconds(100) : Clock::Duration{}; },
+       {0, 30, 160, 190, 220}},
+      {"just over 1 ms late", [](std::size_t k) { return k == 1 ? microseconds(1500) : Clock::Duration{}; },
+       {0, 31.5, 61.5, 91.5, 121.5}},
+      // Lateness within 1 ms is taken from the next gap: no drift.
+      {"late wake-ups within 1 ms", [](std::size_t k) { return k % 2 ? microseconds(900) : Clock::Duration{}; },
+       {0, 30.9, 60, 90.9, 120}},
+  };
+  for (const auto& c : cases) {
+    SimClock clock;
+    LateInjector late(clock, c.lateness);
+    PlayMacro(MakeMacro({{kA, kActionDown, 30}, {kA, kActionUp, 30}, {'B', kActionDown, 30}, {'B', kActionUp, 30},
+                         {kA, kActionDown, 30}}),
+              0, flags, late, clock);
+    ASSERT_EQ(late.timesMs.size(), c.timesMs.size()) << c.what;
+    for (std::size_t k = 0; k < c.timesMs.size(); ++k) EXPECT_NEAR(late.timesMs[k], c.timesMs[k], 1e-6) << c.what << " " << k;
+    const double endMs = std::chrono::duration<double, std::milli>(clock.Now().time_since_epoch()).count();
+    EXPECT_NEAR(endMs, c.timesMs.back() + 30, 1e-6) << c.what;
+  }
 }
 
 }  // namespace

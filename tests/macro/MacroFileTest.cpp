@@ -8,6 +8,7 @@
 #include "framework/PrivateProfile.h"
 #include "macro/MacroStore.h"
 #include "platform/sim/SimPlatform.h"
+#include "support/TestFiles.h"
 
 namespace tx80 {
 namespace {
@@ -51,11 +52,12 @@ class MacroFileTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   void WriteFile(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  std::u16string Key(std::u16string_view key) { return ReadProfileString(path, u"Macros", key, 4000); }
-  void Load() { LoadMacroFile(store, path, dialogs, nullptr); }
+  std::u16string Key(std::u16string_view key) { return ReadProfileString(files, path, u"Macros", key, 4000); }
+  void Load() { LoadMacroFile(files, store, path, dialogs, nullptr); }
 
   fs::path dir;
   fs::path path;
+  test::TestFiles files;
   MacroStore store;
   SimDialogs dialogs;
 };
@@ -66,7 +68,7 @@ TEST_F(MacroFileTest, WorkedExampleValue) {
   EXPECT_EQ(EncodeMacroValue(AbMacro()), expected);
 
   store.Replace(std::vector{AbMacro()});
-  ASSERT_TRUE(SaveMacroFile(store, path));
+  ASSERT_TRUE(SaveMacroFile(files, store, path));
   EXPECT_EQ(Key(u"macroNum"), u"1");
   EXPECT_EQ(Key(u"0"), expected);
 }
@@ -74,10 +76,11 @@ TEST_F(MacroFileTest, WorkedExampleValue) {
 TEST_F(MacroFileTest, EveryByteSurvivesButTheLastHalfDigit) {
   const std::vector<Macro> saved = {NoiseMacro(1), NoiseMacro(2), NoiseMacro(3)};
   store.Replace(saved);
-  ASSERT_TRUE(SaveMacroFile(store, path));
+  ASSERT_TRUE(SaveMacroFile(files, store, path));
+  EXPECT_EQ(files.Replacements(path), 1);  // the count and every macro in one save
 
   MacroStore loaded;
-  LoadMacroFile(loaded, path, dialogs, nullptr);
+  LoadMacroFile(files, loaded, path, dialogs, nullptr);
   ASSERT_EQ(loaded.macroCount(), 3);
   EXPECT_EQ(loaded.currentMacro(), 2);
   for (int i = 0; i < 3; ++i) {
@@ -94,14 +97,14 @@ TEST_F(MacroFileTest, NonAsciiNameSurvives) {
   Macro macro;
   macro.SetName(u"连发宏 ✓");
   store.Replace(std::vector{macro});
-  SaveMacroFile(store, path);
+  SaveMacroFile(files, store, path);
   MacroStore loaded;
-  LoadMacroFile(loaded, path, dialogs, nullptr);
+  LoadMacroFile(files, loaded, path, dialogs, nullptr);
   EXPECT_EQ(loaded.Copy(0)->Name(), u"连发宏 ✓");
 }
 
 TEST_F(MacroFileTest, EmptyStoreSavesACountOnly) {
-  ASSERT_TRUE(SaveMacroFile(store, path));
+  ASSERT_TRUE(SaveMacroFile(files, store, path));
   EXPECT_EQ(Key(u"macroNum"), u"0");
   EXPECT_EQ(Key(u"0"), u"");
   store.Replace(std::vector<Macro>(2));
@@ -112,12 +115,12 @@ TEST_F(MacroFileTest, EmptyStoreSavesACountOnly) {
 
 TEST_F(MacroFileTest, ShrinkingStoreLeavesOldKeysInTheFile) {
   store.Replace(std::vector{NoiseMacro(1), NoiseMacro(2), NoiseMacro(3), NoiseMacro(4), NoiseMacro(5)});
-  SaveMacroFile(store, path);
+  SaveMacroFile(files, store, path);
   const std::u16string oldThree = Key(u"3");
   const std::u16string oldFour = Key(u"4");
   store.RemoveMacro(0);
   store.RemoveMacro(0);
-  SaveMacroFile(store, path);
+  SaveMacroFile(files, store, path);
 
   EXPECT_EQ(Key(u"macroNum"), u"3");
   EXPECT_EQ(Key(u"3"), oldThree);

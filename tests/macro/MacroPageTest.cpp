@@ -131,7 +131,7 @@ TEST_F(MacroPageTest, SaveMacrosClampsTheRepeatCount) {
     EXPECT_EQ(repeatEdit().Text(), shown);
   }
   MacroStore reloaded;
-  LoadMacroFile(reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
+  LoadMacroFile(os.files, reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
   EXPECT_EQ(reloaded.Copy(0)->repeatCount(), 42);
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/PrivateProfile.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimFileStore.h"
 #include "support/TempDir.h"
 
 namespace tx80 {
@@ -16,12 +18,14 @@ class SettingsFileTest : public ::testing::Test {
  protected:
   ProfileFields Load(const std::string& section, int32_t profile = 1, bool factory = false) {
     WriteFile(file, section);
-    LoadProfile(model, file, profile, factory);
+    LoadProfile(files, model, file, profile, factory);
     return model.Fields();
   }
 
   TempDir dir;
   std::filesystem::path file = dir / "config.ini";
+  SimClock clock;
+  SimFileStore files{clock};
   ProfileModel model;
 };
 
@@ -51,7 +55,7 @@ TEST_F(SettingsFileTest, ConvertsAndCutsValuesAsRead) {
 }
 
 TEST_F(SettingsFileTest, MissingFileOrSectionGivesZeros) {
-  LoadProfile(model, dir / "absent.ini", 1, false);
+  LoadProfile(files, model, dir / "absent.ini", 1, false);
   EXPECT_EQ(model.Fields(), ProfileFields{});
   EXPECT_EQ(Load("[Config2]\nK1=4\n", 3), ProfileFields{});
 }
@@ -74,36 +78,48 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInOrder) {
   ProfileFields f = model.Fields();
   f.LED_STATUS = 3;
   f.FIRE_TIME = 300;
-  SaveProfile(f, file, 2);
+  ASSERT_TRUE(SaveProfile(files, f, file, 2));
+  EXPECT_EQ(files.Replacements(file), 1);  // the whole profile in one save
   EXPECT_EQ(ReadFile(file),
             "[Config2]\r\nK1=1\r\nK2=2\r\nK3=3\r\nK4=5\r\nK5=4\r\nK6=18\r\nK7=17\r\nDPI_LEVEL=0\r\n"
             "WHEEL_STATUS=0\r\nMACRO_MODE2=0\r\nDPI_SET1=1\r\nDPI_SET_EN1=1\r\nDPI_SET2=2\r\nDPI_SET_EN2=1\r\n"
             "DPI_SET3=4\r\nDPI_SET_EN3=1\r\nDPI_SET4=0\r\nDPI_SET_EN4=1\r\nLED_STATUS=3\r\nDPI_SPEED=4\r\n"
             "WHEEL_SPEED=2\r\nFIRE_TIME=300\r\n");
-  LoadProfile(model, file, 2, false);
+  LoadProfile(files, model, file, 2, false);
   EXPECT_EQ(model.Fields(), f);
 }
 
 TEST_F(SettingsFileTest, SaveKeepsTheOrderOfAnExistingSection) {
   WriteFile(file, "[Config1]\nFIRE_TIME=1\nK1=9\n");
   model.SetFactoryDefaults();
-  SaveProfile(model.Fields(), file, 1);
+  SaveProfile(files, model.Fields(), file, 1);
   const std::string text = ReadFile(file);
   EXPECT_EQ(text.rfind("[Config1]\nFIRE_TIME=50\nK1=1\nK2=2\n", 0), 0u) << text;
 }
 
 TEST_F(SettingsFileTest, InitKeys) {
-  EXPECT_EQ(ReadCurConfig(file), 0);
-  EXPECT_EQ(ReadLanguage(file), 0);
+  EXPECT_EQ(ReadCurConfig(files, file), 0);
+  EXPECT_EQ(ReadLanguage(files, file), 0);
   WriteFile(file, "[Init]\nCurConfig=3\nVER_SEL=256\n");
-  EXPECT_EQ(ReadCurConfig(file), 3);
-  EXPECT_EQ(ReadLanguage(file), 0);  // low 8 bits
-  WriteLanguage(file, 1);
-  WriteCurConfig(file, 5);
-  SaveDpiLevel(2, file, 5);
-  EXPECT_EQ(ReadLanguage(file), 1);
-  EXPECT_EQ(ReadCurConfig(file), 5);
-  EXPECT_EQ(ReadProfileString(file, u"Config5", u"DPI_LEVEL", 5), u"2");
+  EXPECT_EQ(ReadCurConfig(files, file), 3);
+  EXPECT_EQ(ReadLanguage(files, file), 0);  // low 8 bits
+  EXPECT_TRUE(WriteLanguage(files, file, 1));
+  EXPECT_TRUE(SaveDpiLevel(files, 2, file, 5));
+  EXPECT_EQ(ReadLanguage(files, file), 1);
+  EXPECT_EQ(ReadProfileString(files, file, u"Config5", u"DPI_LEVEL", 5), u"2");
+}
+
+TEST_F(SettingsFileTest, AnApplyIsRecordedInOneSave) {
+  WriteFile(file, "[Init]\nVER_SEL=1\nCurConfig=1\n");
+  model.SetFactoryDefaults();
+  ASSERT_TRUE(SaveAppliedProfile(files, model.Fields(), file, 2));
+  EXPECT_EQ(files.Replacements(file), 1);
+  EXPECT_EQ(ReadCurConfig(files, file), 2);
+  ProfileModel applied, own;
+  LoadProfile(files, applied, file, kAppliedProfile, false);
+  LoadProfile(files, own, file, 2, false);
+  EXPECT_EQ(applied.Fields(), model.Fields());
+  EXPECT_EQ(own.Fields(), model.Fields());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "macro/MacroStore.h"
 #include "profile/SettingsFile.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 #include "UiTestSupport.h"
 
 namespace tx80 {
@@ -17,11 +18,12 @@ namespace {
 // The factory settings and the default macros that ship beside the program.
 const std::filesystem::path kData = std::filesystem::path(TX80_SOURCE_DIR) / "data";
 constexpr int kDefaultMacros = 5;
+test::TestFiles files;
 
 ProfileFields Read(int32_t profile, bool factory, int32_t languageFlag = 1) {
   ProfileModel model;
   model.SetLanguageFlag(languageFlag);
-  LoadProfile(model, kData / "config.ini", profile, factory);
+  LoadProfile(files, model, kData / "config.ini", profile, factory);
   return model.Fields();
 }
 
@@ -55,8 +57,8 @@ void ExpectUsable(const ProfileFields& p, const std::string& section) {
 }
 
 TEST(ShippedDataTest, ConfigStartsOnProfileOneInEnglish) {
-  EXPECT_EQ(ReadCurConfig(kData / "config.ini"), 1);
-  EXPECT_EQ(ReadLanguage(kData / "config.ini"), 1);
+  EXPECT_EQ(ReadCurConfig(files, kData / "config.ini"), 1);
+  EXPECT_EQ(ReadLanguage(files, kData / "config.ini"), 1);
 }
 
 TEST(ShippedDataTest, FiveUsefulDistinctProfilesThatAResetRestores) {
@@ -119,7 +121,7 @@ TEST(ShippedDataTest, DefaultMacrosLoadInBothLanguages) {
     EXPECT_EQ(test::ReadFile(program), test::ReadFile(defaults));  // the first start has the defaults
 
     MacroStore store;
-    LoadMacroFile(store, defaults, dialogs, nullptr);
+    LoadMacroFile(files, store, defaults, dialogs, nullptr);
     ASSERT_EQ(store.macroCount(), kDefaultMacros);
     names[english] = store.Names();
     for (int i = 0; i < kDefaultMacros; ++i) {
@@ -141,6 +143,18 @@ TEST(ShippedDataTest, DefaultMacrosLoadInBothLanguages) {
   }
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_NE(names[0], names[1]);  // names in the language
+}
+
+// The guide opens from the program folder with no network: nothing in it
+// may load from elsewhere.
+TEST(ShippedDataTest, UserGuideHasBothLanguagesAndNeedsNothingElse) {
+  const std::string guide = test::ReadFile(kData / "help" / "index.html");
+  ASSERT_FALSE(guide.empty());
+  EXPECT_NE(guide.find("charset=\"utf-8\""), std::string::npos);
+  EXPECT_NE(guide.find("id=\"en\""), std::string::npos);
+  EXPECT_NE(guide.find("id=\"cn\""), std::string::npos);
+  for (const char* outside : {"http:", "https:", "src=", "<link", "url(", "@import"})
+    EXPECT_EQ(guide.find(outside), std::string::npos) << outside;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "framework/PrivateProfile.h"
 #include "platform/sim/JpegImageLoader.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 #include "ui/HitTest.h"
 #include "ui/SkinImages.h"
 #include "ui/SkinLoader.h"
@@ -38,7 +39,7 @@ struct ShippedSkinTest : ::testing::TestWithParam<int32_t> {
 
   SkinTables Load() {
     SkinTables tables;
-    LoadSkins({kSkins, GetParam(), dialogs, nullptr, u"", [] { ADD_FAILURE() << "closing sequence"; }}, tables);
+    LoadSkins({kSkins, GetParam(), dialogs, files, nullptr, u"", [] { ADD_FAILURE() << "closing sequence"; }}, tables);
     EXPECT_TRUE(dialogs.shown.empty()) << "the shipped skin gave a message";
     return tables;
   }
@@ -59,6 +60,7 @@ struct ShippedSkinTest : ::testing::TestWithParam<int32_t> {
   }
 
   test::RecordingDialogs dialogs;
+  test::TestFiles files;
   static std::optional<WindowShape> mainShape;
   static std::optional<WindowShape> warningShape;
 };
@@ -183,13 +185,13 @@ TEST_P(ShippedSkinTest, EveryValueEndsItsFieldsWithCommas) {
                          Table{SkinFile::Color, kLastColorElement}, Table{SkinFile::Warning, kLastWarningElement}}) {
     const auto file = SkinFilePath(kSkins, t.file, GetParam());
     for (int n = 0; n <= t.last; ++n)
-      EXPECT_EQ(commas(ReadProfileString(file, u"BUTTONPOS", FormatDecimal(n), 260)), 6) << file << " " << n;
+      EXPECT_EQ(commas(ReadProfileString(files, file, u"BUTTONPOS", FormatDecimal(n), 260)), 6) << file << " " << n;
   }
   const auto advanced = SkinFilePath(kSkins, SkinFile::Advanced, GetParam());
   for (auto [section, key] : {std::pair{u"EDIT", 3}, {u"EDIT", 4}, {u"MACRODISPLAY", 1}, {u"MACRODISPLAY", 2}})
-    EXPECT_EQ(commas(ReadProfileString(advanced, section, FormatDecimal(key), 260)), 5) << key;
+    EXPECT_EQ(commas(ReadProfileString(files, advanced, section, FormatDecimal(key), 260)), 5) << key;
   const auto main = SkinFilePath(kSkins, SkinFile::Main, GetParam());
-  for (int k = 1; k <= 54; ++k) EXPECT_EQ(commas(ReadProfileString(main, u"FUN_STRING", FormatDecimal(k), 260)), 0);
+  for (int k = 1; k <= 54; ++k) EXPECT_EQ(commas(ReadProfileString(files, main, u"FUN_STRING", FormatDecimal(k), 260)), 0);
 }
 
 TEST_P(ShippedSkinTest, KnobCoversEveryDpiStep) {

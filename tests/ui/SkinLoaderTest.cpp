@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 #include "ui/SkinLoader.h"
 #include "UiTestSupport.h"
 
@@ -15,7 +16,7 @@ constexpr std::u16string_view kMissing = u"找不到配置文件";
 
 struct SkinLoaderTest : ::testing::Test {
   SkinLoadContext Context(int32_t languageFlag) {
-    return {dir.path(), languageFlag, dialogs, nullptr, u"TX80", [this] { ++closings; }};
+    return {dir.path(), languageFlag, dialogs, files, nullptr, u"TX80", [this] { ++closings; }};
   }
   std::filesystem::path File(SkinFile file, int32_t languageFlag) {
     return SkinFilePath(dir.path(), file, languageFlag);
@@ -23,6 +24,7 @@ struct SkinLoaderTest : ::testing::Test {
 
   test::TempDir dir;
   RecordingDialogs dialogs;
+  test::TestFiles files;
   int closings = 0;
   SkinTables tables;
 };

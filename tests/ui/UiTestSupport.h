@@ -18,6 +18,10 @@ struct RecordingDialogs : Dialogs {
   void MessageBox(WindowHost*, std::u16string_view text, std::u16string_view) override {
     shown.emplace_back(text);
   }
+  bool AskYesNo(WindowHost*, std::u16string_view, std::u16string_view) override {
+    ADD_FAILURE() << "no question is expected here";
+    return false;
+  }
   std::optional<std::filesystem::path> OpenFile(WindowHost*, const FileDialogOptions&) override {
     ADD_FAILURE() << "no file dialog is expected here";
     return std::nullopt;

@@ -46,9 +46,12 @@ std::optional<int> SimSystemMouse::PointerSpeed() {
 }
 
 void SimSystemMouse::SetPointerSpeed(int value) {
-  std::lock_guard lock(mutex_);
-  speed = value;
-  ++speedSets;
+  {
+    std::lock_guard lock(mutex_);
+    speed = value;
+    ++speedSets;
+  }
+  if (broadcast) broadcast();
 }
 
 std::optional<unsigned> SimSystemMouse::WheelScrollLines() {

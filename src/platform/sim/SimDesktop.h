@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -24,6 +25,10 @@ class SimSystemMouse : public SystemMouse {
   bool readsFail = false;
   int speedSets = 0;
   int wheelSets = 0;
+  // Stands for the broadcast that follows a speed change, which waits on every
+  // window, the program's own included: called on the setting thread once the
+  // speed is stored. Set it before the program's threads run.
+  std::function<void()> broadcast;
 
  private:
   std::mutex mutex_;

@@ -14,6 +14,20 @@ std::vector<SimDialogs::Shown> SimDialogs::Messages() const {
   return shown_;
 }
 
+bool SimDialogs::AskYesNo(WindowHost* owner, std::u16string_view text, std::u16string_view caption) {
+  std::lock_guard lock(mutex_);
+  questions_.push_back({std::u16string(text), std::u16string(caption), owner != nullptr});
+  if (yesNoAnswers.empty()) return false;
+  const bool yes = yesNoAnswers.front();
+  yesNoAnswers.pop_front();
+  return yes;
+}
+
+std::vector<SimDialogs::Shown> SimDialogs::Questions() const {
+  std::lock_guard lock(mutex_);
+  return questions_;
+}
+
 bool SimSingleInstance::AlreadyRunning(std::u16string_view mutexName) {
   held_ = mutexName;
   return !desktop_.TakeMutex(held_);
@@ -79,6 +93,6 @@ SimPlatform::SimPlatform(SimDesktop& desktop_)
       windows(desktop_),
       keyboardHook(desktop_, clock),
       platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows,
-               childControls, keyboardHook, popupMenus, shell, images, autoStart, onScreenDisplay, foreground} {}
+               childControls, keyboardHook, popupMenus, shell, images, files, autoStart, onScreenDisplay, foreground} {}
 
 }  // namespace tx80

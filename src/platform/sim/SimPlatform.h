@@ -12,6 +12,7 @@
 #include "platform/sim/SimControls.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimDriverSeams.h"
+#include "platform/sim/SimFileStore.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
 #include "platform/sim/JpegImageLoader.h"
@@ -33,6 +34,12 @@ class SimDialogs : public Dialogs {
   void MessageBox(WindowHost* owner, std::u16string_view text, std::u16string_view caption) override;
   std::vector<Shown> Messages() const;
 
+  // Questions answer with the next of yesNoAnswers (none left: No) and are
+  // recorded.
+  bool AskYesNo(WindowHost* owner, std::u16string_view text, std::u16string_view caption) override;
+  std::vector<Shown> Questions() const;
+  std::deque<bool> yesNoAnswers;
+
   // File dialogs answer with the next of fileChoices (none left, or an empty
   // entry: the user cancelled) and are recorded.
   std::optional<std::filesystem::path> OpenFile(WindowHost* owner, const FileDialogOptions& options) override;
@@ -50,6 +57,7 @@ class SimDialogs : public Dialogs {
   std::optional<std::filesystem::path> ChooseFile(bool save, const FileDialogOptions& options);
   mutable std::mutex mutex_;
   std::vector<Shown> shown_;
+  std::vector<Shown> questions_;
   std::vector<FileDialogShown> fileDialogs_;
 };
 
@@ -117,6 +125,7 @@ class SimPlatform {
   SimPopupMenus popupMenus;
   SimShell shell;
   JpegImageLoader images;
+  SimFileStore files{clock};
   SimAutoStart autoStart;
   SimOnScreenDisplay onScreenDisplay;
   SimForegroundWatch foreground;

@@ -7,6 +7,11 @@ void SimShell::Open(std::u16string_view target) {
   calls_.push_back(u"open " + std::u16string(target));
 }
 
+void SimShell::OpenDocument(std::u16string_view path) {
+  std::lock_guard lock(mutex_);
+  calls_.push_back(u"document " + std::u16string(path));
+}
+
 void SimShell::Run(std::string_view commandLine) {
   std::lock_guard lock(mutex_);
   calls_.push_back(u"run " + std::u16string(commandLine.begin(), commandLine.end()));

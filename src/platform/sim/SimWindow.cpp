@@ -179,6 +179,11 @@ void SimWindowHost::PumpPosted() {
   }
 }
 
+std::vector<fw::Message> SimWindowHost::Queued() const {
+  std::lock_guard lock(mutex_);
+  return {posted_.begin(), posted_.end()};
+}
+
 void SimWindowHost::Resize(int width, int height) {
   std::lock_guard lock(mutex_);
   size_ = {width, height};

@@ -72,6 +72,8 @@ class SimWindowHost : public WindowHost {
   bool Deliver(const fw::Message& message);
   // Delivers posted messages until the queue is empty or the window is gone.
   void PumpPosted();
+  // The messages posted and not yet delivered, oldest first.
+  std::vector<fw::Message> Queued() const;
 
   std::u16string Caption() const;
   bool Destroyed() const { return destroyed_; }

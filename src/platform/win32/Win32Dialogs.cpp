@@ -12,4 +12,9 @@ void Win32Dialogs::MessageBox(WindowHost* owner, std::u16string_view text, std::
   ::MessageBoxW(WindowHandle(owner), ToWide(text).c_str(), ToWide(caption).c_str(), MB_OK);
 }
 
+bool Win32Dialogs::AskYesNo(WindowHost* owner, std::u16string_view text, std::u16string_view caption) {
+  return ::MessageBoxW(WindowHandle(owner), ToWide(text).c_str(), ToWide(caption).c_str(), MB_YESNO | MB_ICONQUESTION) ==
+         IDYES;
+}
+
 }  // namespace tx80

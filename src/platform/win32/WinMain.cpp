@@ -12,6 +12,7 @@
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32FileStore.h"
 #include "platform/win32/Win32ForegroundWatch.h"
 #include "platform/win32/Win32HidBus.h"
 #include "platform/win32/Win32ImageLoader.h"
@@ -69,6 +70,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   tx80::Win32PopupMenus popupMenus;
   tx80::Win32Shell shell;
   tx80::Win32ImageLoader images;
+  tx80::Win32FileStore files;
   tx80::Win32AutoStart autoStart;
   tx80::Win32OnScreenDisplay onScreenDisplay;
   tx80::Win32ForegroundWatch foreground;
@@ -87,6 +89,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
       .popupMenus = popupMenus,
       .shell = shell,
       .images = images,
+      .files = files,
       .autoStart = autoStart,
       .onScreenDisplay = onScreenDisplay,
       .foreground = foreground,

@@ -63,6 +63,16 @@ class Desktop:
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
 
+    def move_pointer(self, window, x, y):
+        """Moves the pointer to (x, y) of the window's client area and waits
+        until it is there."""
+        left, top, _, _ = self.geometry(window)
+        out = self._run("xdotool", "getmouselocation", "--shell").stdout
+        where = dict(line.split("=", 1) for line in out.split())
+        # --sync waits for the pointer to move, which it never does when it is there already.
+        if (int(where["X"]), int(where["Y"])) != (left + x, top + y):
+            self._run("xdotool", "mousemove", "--sync", str(left + x), str(top + y))
+
     def geometry(self, window):
         """(x, y, width, height) of the window on the screen."""
         out = self._run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout

@@ -12,6 +12,15 @@ DEFAULT_WINEDEBUG = "-all,+msgbox"
 BASE_DLL_OVERRIDES = "mscoree,mshtml="
 # The emulated mouse's test-only DLLs beside the program replace the system's.
 MOUSE_DLL_OVERRIDES = "hid,setupapi=n,b"
+# The program's font faces are Windows fonts Wine lacks; installed fonts stand
+# in for them (scripts/install-deps.sh), so Chinese texts show as characters,
+# not boxes, and the English ones in a fixed-pitch face.
+FONT_REPLACEMENTS = {
+    "宋体": "WenQuanYi Micro Hei",
+    "SimSun": "WenQuanYi Micro Hei",
+    "Consolas": "DejaVu Sans Mono",
+}
+FONT_REPLACEMENTS_KEY = r"HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements"
 
 
 class WinePrefix:
@@ -35,11 +44,26 @@ class WinePrefix:
         subprocess.run(["wineboot", "-i"], env=self.environment(), timeout=timeout,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         self.wait_idle(timeout)
+        self.replace_fonts(timeout)
 
     def ensure(self, timeout=300):
-        """The prefix as it is, made first when it does not exist yet."""
+        """The prefix as it is, made first when it does not exist yet (and
+        given the font replacements when an older run made it without them)."""
         if not (self.path / "system.reg").exists():
             self.create(timeout)
+        elif "Fonts\\\\Replacements" not in (self.path / "user.reg").read_text(errors="replace"):
+            self.replace_fonts(timeout)
+
+    def replace_fonts(self, timeout=120):
+        """Registers FONT_REPLACEMENTS in one import. The .reg file is UTF-16,
+        so the Chinese face name arrives whatever the locale of this process."""
+        lines = ["Windows Registry Editor Version 5.00", "", f"[{FONT_REPLACEMENTS_KEY}]"]
+        lines += [f'"{face}"="{font}"' for face, font in FONT_REPLACEMENTS.items()]
+        reg_file = self.path / "font-replacements.reg"
+        reg_file.write_bytes(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
+        subprocess.run(["wine", "regedit", "/S", str(reg_file)], env=self.environment(), timeout=timeout,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        self.wait_idle(timeout)
 
     def drive_c(self):
         return self.path / "drive_c"

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix
   wine wine64
-  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
+  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei fonts-dejavu-core
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "profile/ProfileModel.h"
 #include "ui/HitTest.h"
+#include "ui/SkinPictureCache.h"
 #include "ui/SkinTables.h"
 #include "ui/WindowShape.h"
 
@@ -54,6 +55,8 @@ struct AppContext {
   DriverFlags flags;
   MacroStore macros;
   SkinTables skin;
+  // The skin's decoded pictures; cleared whenever the skin is reloaded.
+  SkinPictureCache pictures{platform.images};
   MainWindowShape shape;
   HoverState hover;
   DeviceLink device;

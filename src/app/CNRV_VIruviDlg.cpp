@@ -10,7 +10,9 @@
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
+#include "ui/Fonts.h"
 #include "ui/OnScreenNotice.h"
+#include "ui/PagePainter.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -180,6 +182,20 @@ void CNRV_VIruviDlg::HideToTray() {
   Host().Show(ShowMode::Minimize);
   Host().Show(ShowMode::Hide);
   gameProfiles_.Reconsider();  // a game's profile waited for this
+}
+
+bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
+  // The assignment lists' SubMenuDone check (closing a finished menu) goes first, here.
+  const PageSources sources{context_.paths.skinsDirectory, context_.skin,   context_.hover,
+                            context_.flags,                context_.profile, context_.macros,
+                            macroPage_.Recording(),        macroPage_.Counters()};
+  PaintPage(canvas, context_.pictures, sources, Host().IsMinimized());
+  return true;
+}
+
+// The macro page's edits and lists: white on black, in the interface's font.
+std::optional<fw::ControlColors> CNRV_VIruviDlg::OnCtlColor() {
+  return fw::ControlColors{MainFont(context_.profile.LanguageFlag()), {255, 255, 255}, {0, 0, 0}};
 }
 
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {

@@ -35,6 +35,10 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+  bool OnPaint(fw::Canvas& canvas) override;
+  // The page picture covers the whole window: nothing is erased first.
+  bool OnEraseBackground() override { return true; }
+  std::optional<fw::ControlColors> OnCtlColor() override;
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }

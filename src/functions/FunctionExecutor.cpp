@@ -6,9 +6,9 @@
 #include "device/ApplyProfile.h"
 #include "functions/FunctionCatalog.h"
 #include "functions/MacroPlayback.h"
-#include "profile/DpiSteps.h"
 #include "profile/SettingsFile.h"
 #include "ui/OnScreenNotice.h"
+#include "ui/PageTexts.h"
 
 namespace tx80 {
 
@@ -91,7 +91,7 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
   context_.RepaintMainWindow();
-  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, DpiResolution(state.ActiveDpiSet[level])});
+  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
   // Saved even when the level did not change, like the command.
   const std::filesystem::path& config = context_.paths.configPath;
   context_.ReportSave(config, SaveDpiLevel(context_.platform.files, level, config, state.CurConfig));

@@ -33,14 +33,16 @@ struct RecordingDialogs : Dialogs {
   std::vector<std::u16string> shown;
 };
 
-// Pictures by file name; any other path is missing.
+// Pictures by file name; any other path is missing. Counts the files read.
 struct FakeImageLoader : ImageLoader {
   std::optional<fw::Image> Load(const std::filesystem::path& path) override {
+    ++loads;
     const auto found = pictures.find(path.filename().string());
     if (found == pictures.end()) return std::nullopt;
     return found->second;
   }
   std::map<std::string, fw::Image> pictures;
+  int loads = 0;
 };
 
 // A window that only remembers its outline and its repaint requests.

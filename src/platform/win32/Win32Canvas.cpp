@@ -80,16 +80,20 @@ void Win32Canvas::DrawImage(const fw::Image& image, const fw::Rect& source, fw::
   const int right = std::min(source.right, image.Width());
   const int bottom = std::min(source.bottom, image.Height());
   if (right <= left || bottom <= top) return;
-  // fw::Image's words are the layout of a top-down 32-bit DIB.
+  // fw::Image's words are the layout of a top-down 32-bit DIB. The DIB handed
+  // over is only the source's rows: with a source rectangle as high as the
+  // DIB, its y is 0 whether the system counts it from the top or, as it does
+  // for top-down DIBs here, from the bottom.
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = image.Width();
-  info.bmiHeader.biHeight = -image.Height();
+  info.bmiHeader.biHeight = -(bottom - top);
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  StretchDIBits(dc_, to.x + (left - source.left), to.y + (top - source.top), right - left, bottom - top, left, top,
-                right - left, bottom - top, image.Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
+  const uint32_t* rows = image.Pixels() + static_cast<size_t>(top) * static_cast<size_t>(image.Width());
+  StretchDIBits(dc_, to.x + (left - source.left), to.y + (top - source.top), right - left, bottom - top, left, 0,
+                right - left, bottom - top, rows, &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void Win32Canvas::FillRect(const fw::Rect& rect, fw::Rgb colour) {

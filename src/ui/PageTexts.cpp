@@ -1,0 +1,42 @@
+#include "ui/PageTexts.h"
+
+#include "framework/Decimal.h"
+#include "macro/MacroStore.h"
+
+namespace tx80 {
+
+namespace {
+constexpr int32_t kFirstMacroCode = 41;
+constexpr int32_t kFirstGroupRow = 7;
+constexpr int32_t kLastGroupRow = 10;
+}  // namespace
+
+std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t startKeySlot, bool startKeyBlink) {
+  if (driverActive) return languageFlag ? u"OK,driver is working..." : u"驱动运行中...";
+  const std::u16string slot = startKeyBlink ? FormatDecimal(startKeySlot) : u" ";
+  if (languageFlag) return u"Configuration done,click key [" + slot + u"] to start driver";
+  return u"配置完成，请点击鼠标第[" + slot + u"]键运行驱动";
+}
+
+std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
+                                   const MacroStore& macros) {
+  if (code < 0 || (code >= kFirstGroupRow && code <= kLastGroupRow)) return {};
+  if (code < kFirstMacroCode) return functionNames[static_cast<std::size_t>(code)];
+  const auto macro = macros.Copy(code - kFirstMacroCode);
+  return macro ? macro->Name() : std::u16string();
+}
+
+int32_t StepResolution(int32_t stepCode) {
+  constexpr std::array<int32_t, 5> kResolutions = {3200, 1200, 1600, 2000, 2400};
+  if (stepCode < 0 || stepCode >= static_cast<int32_t>(kResolutions.size())) return 1200;
+  return kResolutions[static_cast<std::size_t>(stepCode)];
+}
+
+std::u16string RecordText(int32_t languageFlag, bool recording) {
+  if (recording) return languageFlag ? u"Stop" : u"停止";
+  return languageFlag ? u"Record" : u"录制";
+}
+
+std::u16string FireTimeText(int32_t fireTime) { return FormatDecimal(fireTime) + u"ms"; }
+
+}  // namespace tx80

@@ -64,11 +64,12 @@ class ProgramTest:
         return ini.read_value(self.dir / relative, section, key)
 
     # The program.
-    def launch(self, mouse=None, order=None):
+    def launch(self, mouse=None, order=None, args=()):
         """Starts TX80.exe. mouse: True needs the emulated mouse, False runs
         without one, None uses it when it is built. order: the mouse's
         interfaces as enumeration lists them, "input,command" (default) or
-        "command,input". With the mouse, `self.mouse(process)` drives it."""
+        "command,input". args: the program's command line. With the mouse,
+        `self.mouse(process)` drives it."""
         has_mouse = self.mouse_dlls.is_dir() and any(self.mouse_dlls.glob("*.dll"))
         if mouse and not has_mouse:
             raise AssertionError(f"the emulated mouse is not built ({self.mouse_dlls})")
@@ -87,7 +88,8 @@ class ProgramTest:
             extra_env["TX80_EMU_REPORT_LOG"] = windows_path(self.report_log)
             if order:
                 extra_env["TX80_EMU_ORDER"] = order
-        process = self.prefix.start(self.dir / EXE_NAME, log, emulated_mouse=use_mouse, extra_env=extra_env)
+        process = self.prefix.start(self.dir / EXE_NAME, log, emulated_mouse=use_mouse, extra_env=extra_env,
+                                    args=args)
         self.processes.append(process)
         return process
 
@@ -141,6 +143,14 @@ class ProgramTest:
             if traced:
                 texts.append(_wine_string(traced.group(1)))
         return texts
+
+    def start_other(self, program, *args):
+        """Starts another Windows program of the prefix (notepad, ...); ended with the test."""
+        log = open(self.artifacts / f"{self.name}-{program}.log", "wb")
+        self._logs.append(log)
+        process = self.prefix.start(program, log, args=args)
+        self.processes.append(process)
+        return process
 
     def screenshot(self, label):
         return self.desktop.screenshot(self.artifacts / f"{self.name}-{label}.png")

@@ -68,10 +68,10 @@ class WinePrefix:
     def drive_c(self):
         return self.path / "drive_c"
 
-    def start(self, program, log, emulated_mouse=False, extra_env=None):
-        """Starts a Windows program; its console output goes to `log`."""
+    def start(self, program, log, emulated_mouse=False, extra_env=None, args=()):
+        """Starts a Windows program with its arguments; its console output goes to `log`."""
         env = dict(self.environment(emulated_mouse), **(extra_env or {}))
-        return subprocess.Popen(["wine", str(program)], env=env,
+        return subprocess.Popen(["wine", str(program), *args], env=env,
                                 cwd=str(self.path), stdin=subprocess.DEVNULL, stdout=log,
                                 stderr=subprocess.STDOUT)
 

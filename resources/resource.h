@@ -16,3 +16,10 @@
 #define IDD_MENU_DIALOG 103
 #define IDD_SUBMENU_DIALOG 104
 #define IDD_WARNING_DIALOG 105
+// The game profiles dialog, English and Chinese, and its controls.
+#define IDD_GAME_PROFILES_EN 106
+#define IDD_GAME_PROFILES_CN 107
+#define IDC_GAME_RULES 1001
+#define IDC_GAME_PROFILE 1002
+#define IDC_GAME_ADD 1003
+#define IDC_GAME_REMOVE 1004

@@ -7,6 +7,7 @@ namespace tx80 {
 AppContext::AppContext(Platform& platform_, std::filesystem::path programDirectory)
     : platform(platform_) {
   paths.programDirectory = std::move(programDirectory);
+  paths.programFile = paths.programDirectory / "TX80.exe";
 }
 
 void MainWindowRef::Set(WindowHost* host) {

@@ -39,6 +39,7 @@ class MainWindowRef {
 
 // Where the program keeps its files: all beside the program file.
 struct AppPaths {
+  std::filesystem::path programFile;       // programDirectory / "TX80.exe" unless the backend knows better
   std::filesystem::path programDirectory;
   std::filesystem::path configPath;      // programDirectory / "config.ini"
   std::filesystem::path skinsDirectory;  // programDirectory / "skins"

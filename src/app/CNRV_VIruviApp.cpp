@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/CNRV_VIruviDlg.h"
 #include "app/Captions.h"
+#include "app/CommandLine.h"
 
 namespace tx80 {
 
@@ -15,7 +16,7 @@ bool CNRV_VIruviApp::InitInstance() {
     return false;
   }
   os.windows.InitializeControls();
-  CNRV_VIruviDlg dialog(context_);
+  CNRV_VIruviDlg dialog(context_, StartsInTray(commandLine_));
   os.windows.RunModal(dialog);
   return false;
 }

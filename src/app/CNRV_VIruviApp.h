@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <string_view>
 
 namespace tx80 {
 
@@ -7,7 +9,9 @@ struct AppContext;
 // The application object: one running copy, whose life is the main window's.
 class CNRV_VIruviApp {
  public:
-  explicit CNRV_VIruviApp(AppContext& context) : context_(context) {}
+  // `commandLine`: what followed the program's path when it was started.
+  explicit CNRV_VIruviApp(AppContext& context, std::u16string_view commandLine = {})
+      : context_(context), commandLine_(commandLine) {}
 
   // Enforces a single running copy, then runs the main window modally. Always
   // false: the process ends when the window ends.
@@ -15,6 +19,7 @@ class CNRV_VIruviApp {
 
  private:
   AppContext& context_;
+  std::u16string commandLine_;
 };
 
 }  // namespace tx80

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/CAboutDlg.h"
 #include "app/Captions.h"
+#include "app/GameProfilesDlg.h"
 #include "device/ApplyProfile.h"
 #include "device/ButtonReportReader.h"
 #include "functions/BlinkThread.h"
@@ -11,6 +12,7 @@
 #include "profile/SettingsFile.h"
 #include "ui/AssignMenu.h"
 #include "ui/Fonts.h"
+#include "ui/OnScreenNotice.h"
 #include "ui/PagePainter.h"
 #include "ui/ProgramMenus.h"
 #include "ui/SkinLoader.h"
@@ -29,13 +31,17 @@ std::u16string PlugInMessage(int languageFlag) {
 }
 }  // namespace
 
-CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context)
+CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
     : fw::Dialog(kTemplateId),
       context_(context),
+      startInTray_(startInTray),
       macroPage_(*this, context, context.macros),
       tray_(*this, context, [this] { RunClosingSequence(); }),
       clicks_(*this, context, macroPage_),
-      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }) {}
+      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }),
+      options_(context, [this] { OpenGameProfiles(); }),
+      gameProfiles_(
+          context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -95,6 +101,12 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   }
   os.clock.Sleep(kSettleBeforeApplyMs);
   ApplyProfile(context_);
+
+  options_.Load();
+  // Started at sign-in: the driver runs, the window waits in the notification
+  // area (it was never shown).
+  if (startInTray_) os.tray.Add(Host(), TrayIcon{std::u16string(MainCaption(profile.LanguageFlag()))});
+  gameProfiles_.Start(Host());
   return true;
 }
 
@@ -113,7 +125,7 @@ void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
 bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) {
-  return macroPage_.OnCommand(id, notifyCode) || tray_.OnCommand(id);
+  return options_.OnCommand(id) || macroPage_.OnCommand(id, notifyCode) || tray_.OnCommand(id);
 }
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
@@ -123,6 +135,15 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
   }
   if (message.id == kSaveFailedMessage) {
     ShowSaveFailures(context_.saveFailures, context_.platform.dialogs, &Host(), context_.profile.LanguageFlag());
+    return 0;
+  }
+  if (const auto notice = DecodeOnScreenNotice(message)) {
+    if (options_.OnScreenDisplay())
+      ShowOnScreenNotice(context_.platform.onScreenDisplay, *notice, context_.profile.LanguageFlag());
+    return 0;
+  }
+  if (message.id == kForegroundChangedMessage) {
+    gameProfiles_.Reconsider();
     return 0;
   }
   return tray_.OnMessage(message);
@@ -137,6 +158,30 @@ bool CNRV_VIruviDlg::OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& ca
   return context_.menus.TrayMenu.DrawItem(item, canvas);
 }
 
+bool CNRV_VIruviDlg::MaySwitchProfile() {
+  if (!HasWindow() || macroPage_.Recording()) return false;
+  return !Host().IsVisible() || Host().IsMinimized();
+}
+
+// Like the next-profile button: selected and sent as one profile operation,
+// the system mouse settings after it.
+void CNRV_VIruviDlg::SwitchToGameProfile(int32_t profile) {
+  {
+    std::lock_guard operation(context_.profileOperation);
+    profileActions_.SelectProfile(profile);
+    RecordAndSendProfile(context_);
+  }
+  SetSystemMouse(context_);
+}
+
+void CNRV_VIruviDlg::OpenGameProfiles() {
+  if (gameProfilesOpen_) return;  // the tray menu can be opened again meanwhile
+  gameProfilesOpen_ = true;
+  GameProfilesDlg dialog(context_, [this] { gameProfiles_.ReloadRules(); });
+  context_.platform.windows.RunModal(dialog);
+  gameProfilesOpen_ = false;
+}
+
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
   TrackHover(context_.hover, context_.skin, context_.flags.CurrentPage, fw::Point{x, y}, [this] {
     RequestHoverRepaint(Host(), context_.flags.CurrentPage, context_.shape.MainRegionRectangles);
@@ -146,6 +191,12 @@ void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
 void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
 
 void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+
+// The window goes out of sight; the program keeps working as the mouse's driver.
+void CNRV_VIruviDlg::HideToTray() {
+  tray_.HideToTray();
+  gameProfiles_.Reconsider();  // a game's profile waited for this
+}
 
 bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
   // After a sub-list's assignment this paint closes the assignment list.
@@ -189,6 +240,7 @@ bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
     }
     case fw::kScMinimize:
       Host().Show(ShowMode::Minimize);
+      gameProfiles_.Reconsider();  // a game's profile waited for this
       return true;
     default:
       return false;

@@ -1,5 +1,7 @@
 #pragma once
+#include "app/GameProfileSwitching.h"
 #include "app/TrayIconHandler.h"
+#include "app/TrayOptions.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "profile/ProfileActions.h"
@@ -17,9 +19,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
   static constexpr uint32_t kAboutCommand = 16;
   static constexpr int kAboutString = 101;
 
-  explicit CNRV_VIruviDlg(AppContext& context);
+  // `startInTray`: the program was started into the notification area; the
+  // whole start sequence runs, but the window is not shown.
+  explicit CNRV_VIruviDlg(AppContext& context, bool startInTray = false);
 
   bool OnInitDialog() override;
+  bool StartsHidden() const override { return startInTray_; }
   bool PreTranslateMessage(const fw::Message& message) override;
   void OnClose() override;
   void OnDestroyed() override;
@@ -44,9 +49,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
   // What a press and a release of the left button do.
   ClickDispatch& Clicks() { return clicks_; }
   ProfileActions& Profiles() { return profileActions_; }
+  // The tray menu's own options, and the per-game profiles.
+  TrayOptions& Options() { return options_; }
+  GameProfileSwitching& GameProfiles() { return gameProfiles_; }
 
   // Puts the window away into the notification area; the driver keeps running.
-  void HideToTray() { tray_.HideToTray(); }
+  void HideToTray();
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
@@ -54,12 +62,21 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
  private:
   SkinLoadContext SkinContext();
+  // The user may be editing while the window is shown; a recording must not
+  // see its profile change.
+  bool MaySwitchProfile();
+  void SwitchToGameProfile(int32_t profile);
+  void OpenGameProfiles();
 
   AppContext& context_;
+  const bool startInTray_;
   MacroPage macroPage_;
   TrayIconHandler tray_;
   ClickDispatch clicks_;
   ProfileActions profileActions_;
+  TrayOptions options_;
+  GameProfileSwitching gameProfiles_;
+  bool gameProfilesOpen_ = false;
 };
 
 }  // namespace tx80

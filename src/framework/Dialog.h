@@ -54,6 +54,9 @@ class Dialog {
   virtual bool OnDeviceChange(uintptr_t event, const DeviceBroadcast* broadcast);
 
   virtual bool OnInitDialog() { return true; }
+  // A modal dialog's window is shown once OnInitDialog has run, unless this
+  // says it stays hidden (asked after OnInitDialog).
+  virtual bool StartsHidden() const { return false; }
   // The window is gone; what pointed at it must let go.
   virtual void OnDestroyed() {}
   // Sees every message of the modal loop first; true swallows it.

@@ -298,4 +298,40 @@ bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, st
   return files.Replace(file, after);
 }
 
+std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(FileStore& files,
+                                                                          const std::filesystem::path& file,
+                                                                          std::u16string_view section) {
+  std::vector<std::pair<std::u16string, std::u16string>> entries;
+  const FileStore::Content content = files.Read(file);
+  if (content.status != FileStore::Content::Status::Read) return entries;
+  const IniFile ini = Parse(files, content.bytes);
+  const std::size_t header = FindSection(ini, section);
+  if (header == ini.lines.size()) return entries;
+  const std::size_t end = SectionEnd(ini, header);
+  for (std::size_t i = header + 1; i < end; ++i)
+    if (const auto parsed = ParseKeyLine(ini.lines[i].text))
+      entries.emplace_back(std::u16string(parsed->key), std::u16string(Unquote(parsed->value)));
+  return entries;
+}
+
+bool RemoveProfileKey(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
+                      std::u16string_view key) {
+  using Status = FileStore::Content::Status;
+  std::lock_guard lock(files.UpdateLock());
+  const FileStore::Content before = files.Read(file);
+  if (before.status == Status::Missing) return true;
+  if (before.status == Status::Unreadable) return false;
+  IniFile ini = Parse(files, before.bytes);
+  const std::size_t header = FindSection(ini, section);
+  if (header == ini.lines.size()) return true;
+  std::size_t end = SectionEnd(ini, header);
+  std::size_t line = FindKey(ini, header, end, key);
+  if (line == end) return true;
+  do {
+    ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(line));
+    line = FindKey(ini, header, --end, key);
+  } while (line != end);
+  return files.Replace(file, Serialize(ini));
+}
+
 }  // namespace tx80

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tx80 {
 
@@ -47,5 +49,19 @@ bool WriteProfileString(FileStore& files, const std::filesystem::path& file, std
 // other, giving the same bytes, but committed as one replacement of the file:
 // all of them or, when one cannot be stored or the replacement fails, none.
 bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, std::span<const ProfileWrite> writes);
+
+// Every key of a section with its value, in file order, read with the rules
+// above (no cut: the whole value); lines without "=" are left out. Empty for a
+// missing or unreadable file or section.
+std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(FileStore& files,
+                                                                          const std::filesystem::path& file,
+                                                                          std::u16string_view section);
+
+// Removes the key's lines (a hand-edited file may repeat it) from its section;
+// every other line stays as it was.
+// A missing file, section or key is left alone (true). False when the file
+// exists but cannot be read, or could not be replaced.
+bool RemoveProfileKey(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
+                      std::u16string_view key);
 
 }  // namespace tx80

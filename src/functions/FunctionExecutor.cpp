@@ -7,6 +7,8 @@
 #include "functions/FunctionCatalog.h"
 #include "functions/MacroPlayback.h"
 #include "profile/SettingsFile.h"
+#include "ui/OnScreenNotice.h"
+#include "ui/PageTexts.h"
 
 namespace tx80 {
 
@@ -89,6 +91,7 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
   context_.RepaintMainWindow();
+  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
   // Saved even when the level did not change, like the command.
   const std::filesystem::path& config = context_.paths.configPath;
   context_.ReportSave(config, SaveDpiLevel(context_.platform.files, level, config, state.CurConfig));
@@ -102,6 +105,8 @@ void FunctionExecutor::ToggleLed() {
   const int level = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
   context_.RepaintMainWindow();
+  PostOnScreenNotice(context_.mainWindow,
+                     {toggle == kLedOff ? OnScreenNotice::Kind::LedOff : OnScreenNotice::Kind::LedOn, 0});
 }
 
 void FunctionExecutor::CtrlShortcut(uint8_t key) {
@@ -115,16 +120,18 @@ void FunctionExecutor::CtrlShortcut(uint8_t key) {
 }
 
 void FunctionExecutor::NextProfile() {
+  int32_t next = 0;
   {
     std::lock_guard operation(context_.profileOperation);
     const int32_t current = context_.profile.CurConfig();
-    const int32_t next = current >= kProfiles ? 1 : current + 1;
+    next = current >= kProfiles ? 1 : current + 1;
     context_.profile.SetCurConfig(next);
     LoadProfile(context_.platform.files, context_.profile, context_.paths.configPath, next, false);
     RecordAndSendProfile(context_);
   }
   SetSystemMouse(context_);
   context_.RepaintMainWindow();
+  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Profile, next});
 }
 
 void FunctionExecutor::Perform(int32_t code) {

@@ -22,6 +22,11 @@ class ChildControls {
   virtual bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) = 0;
   // An edit control, likewise.
   virtual bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) = 0;
+  // The list box that the dialog's template made with id `itemId`, attached to
+  // `control` the same way; false when the dialog has no window or no such item.
+  virtual bool AttachListBox(fw::Dialog& parent, fw::ListBox& control, int itemId) = 0;
+  // The edit control `itemId` of the dialog's template, likewise.
+  virtual bool AttachEdit(fw::Dialog& parent, fw::Edit& control, int itemId) = 0;
 };
 
 }  // namespace tx80

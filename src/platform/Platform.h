@@ -1,13 +1,16 @@
 #pragma once
 
+#include "platform/AutoStart.h"
 #include "platform/ChildControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileStore.h"
+#include "platform/ForegroundWatch.h"
 #include "platform/HidBus.h"
 #include "platform/ImageLoader.h"
 #include "platform/InputInjector.h"
 #include "platform/KeyboardHook.h"
+#include "platform/OnScreenDisplay.h"
 #include "platform/PopupMenus.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
@@ -36,6 +39,9 @@ struct Platform {
   Shell& shell;
   ImageLoader& images;
   FileStore& files;
+  AutoStart& autoStart;
+  OnScreenDisplay& onScreenDisplay;
+  ForegroundWatch& foreground;
 };
 
 }  // namespace tx80

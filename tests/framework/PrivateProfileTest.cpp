@@ -257,5 +257,24 @@ TEST_F(PrivateProfileTest, WriteIntoAFolderThatRefusesWritesOrIsMissingFails) {
   EXPECT_FALSE(std::filesystem::exists(dir / "no-such-folder"));
 }
 
+TEST_F(PrivateProfileTest, ReadsAWholeSectionInFileOrder) {
+  WriteFile(file, "[AppProfiles]\r\n Game.exe = 3 \r\n; note\r\nempty.exe=\r\nq.exe=\"2\"\r\n\r\n[Init]\r\nCurConfig=1\r\n");
+  using Entries = std::vector<std::pair<std::u16string, std::u16string>>;
+  EXPECT_EQ(ReadProfileSection(files, file, u"appprofiles"),
+            (Entries{{u"Game.exe", u"3"}, {u"empty.exe", u""}, {u"q.exe", u"2"}}));
+  EXPECT_TRUE(ReadProfileSection(files, file, u"Missing").empty());
+  EXPECT_TRUE(ReadProfileSection(files, dir / "absent.ini", u"AppProfiles").empty());
+}
+
+TEST_F(PrivateProfileTest, RemovesEveryLineOfAKeyAndLeavesTheRest) {
+  WriteFile(file, "[AppProfiles]\r\ngame.exe=3\r\nother.exe=2\r\nGame.exe=4\r\n[Init]\r\ngame.exe=1\r\n");
+  ASSERT_TRUE(RemoveProfileKey(files, file, u"AppProfiles", u"GAME.EXE"));
+  EXPECT_EQ(ReadFile(file), "[AppProfiles]\r\nother.exe=2\r\n[Init]\r\ngame.exe=1\r\n");
+  EXPECT_TRUE(RemoveProfileKey(files, file, u"AppProfiles", u"missing.exe"));
+  EXPECT_EQ(files.Replacements(file), 1);
+  EXPECT_TRUE(RemoveProfileKey(files, dir / "absent.ini", u"AppProfiles", u"game.exe"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "absent.ini"));
+}
+
 }  // namespace
 }  // namespace tx80

@@ -154,7 +154,8 @@ class AssignListsTest : public ::testing::Test {
   // The simulated system with the fake pictures.
   Platform platform{os.clock,      os.dialogs,      os.hid,         os.input,   os.singleInstance,
                     os.desktop.systemMouse, os.threads, os.tray, os.windows, os.childControls,
-                    os.keyboardHook, os.popupMenus, os.shell, images, os.files};
+                    os.keyboardHook, os.popupMenus, os.shell, images, os.files, os.autoStart,
+                    os.onScreenDisplay, os.foreground};
   TempDir dir;
   AppContext context{platform, dir.path()};
   ListOwnerWindow mainDialog{context};

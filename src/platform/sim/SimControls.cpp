@@ -203,6 +203,14 @@ bool SimChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const f
   return true;
 }
 
+bool SimChildControls::AttachListBox(fw::Dialog& parent, fw::ListBox& control, int itemId) {
+  return parent.HasWindow() && CreateListBox(parent, control, {.rect = {}, .id = itemId, .style = fw::style::kListNotify});
+}
+
+bool SimChildControls::AttachEdit(fw::Dialog& parent, fw::Edit& control, int itemId) {
+  return parent.HasWindow() && CreateEdit(parent, control, {.rect = {}, .id = itemId});
+}
+
 SimEdit& SimChildControls::AddEdit(fw::Edit& control, fw::Dialog* parentDialog, SimListBox* parentList,
                                    const fw::ControlLayout& layout) {
   auto edit = std::make_unique<SimEdit>(*this, control, parentDialog, parentList, layout);

@@ -130,6 +130,10 @@ class SimChildControls final : public ChildControls {
  public:
   bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) override;
   bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) override;
+  // A template's items are made on attaching: a list that tells its parent of
+  // clicks, an edit, each without a rectangle.
+  bool AttachListBox(fw::Dialog& parent, fw::ListBox& control, int itemId) override;
+  bool AttachEdit(fw::Dialog& parent, fw::Edit& control, int itemId) override;
 
   // The live control with this id, or null.
   SimListBox* ListBox(int id) const;

@@ -110,6 +110,6 @@ SimPlatform::SimPlatform(SimDesktop& desktop_)
       windows(desktop_),
       keyboardHook(desktop_, clock),
       platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows,
-               childControls, keyboardHook, popupMenus, shell, images, files} {}
+               childControls, keyboardHook, popupMenus, shell, images, files, autoStart, onScreenDisplay, foreground} {}
 
 }  // namespace tx80

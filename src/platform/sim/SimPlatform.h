@@ -11,6 +11,7 @@
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimControls.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimDriverSeams.h"
 #include "platform/sim/SimFileStore.h"
 #include "platform/sim/SimHidBus.h"
 #include "platform/sim/SimInputInjector.h"
@@ -142,6 +143,9 @@ class SimPlatform {
   SimShell shell;
   JpegImageLoader images;
   SimFileStore files{clock};
+  SimAutoStart autoStart;
+  SimOnScreenDisplay onScreenDisplay;
+  SimForegroundWatch foreground;
   Platform platform;
 };
 

@@ -229,6 +229,11 @@ SimWindowHost& SimWindowSystem::Make(fw::Dialog& dialog, bool modal, WindowHost*
   SimWindowHost& window = *windows_.back();
   dialog.Attach(&window);
   dialog.OnInitDialog();
+  // A window the dialog keeps hidden was never shown.
+  if (modal && !window.Destroyed() && dialog.StartsHidden()) {
+    std::lock_guard lock(window.mutex_);
+    window.visible_ = false;
+  }
   return window;
 }
 

@@ -92,6 +92,7 @@ class SimWindowHost : public WindowHost {
   std::vector<fw::Rect> Shape() const;
 
  private:
+  friend class SimWindowSystem;
   SimDesktop& desktop_;
   fw::Dialog& dialog_;
   const bool modal_;

@@ -17,6 +17,16 @@ HWND CreateChild(const wchar_t* windowClass, HWND parent, const fw::ControlLayou
 
 HWND DialogWindow(fw::Dialog& dialog) { return dialog.HasWindow() ? WindowHandle(&dialog.Host()) : nullptr; }
 
+// A control the dialog's template made, subclassed for its control object.
+template <class Host, class Control>
+bool AttachItem(fw::Dialog& parent, Control& control, int itemId) {
+  HWND parentWindow = DialogWindow(parent);
+  HWND window = parentWindow ? GetDlgItem(parentWindow, itemId) : nullptr;
+  if (!window) return false;
+  new Host(window, control);  // owned by its window, freed at WM_NCDESTROY
+  return true;
+}
+
 }  // namespace
 
 bool Win32ChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) {
@@ -31,6 +41,14 @@ bool Win32ChildControls::CreateListBox(fw::Dialog& parent, fw::ListBox& control,
 bool Win32ChildControls::CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) {
   HWND parentWindow = DialogWindow(parent);
   return parentWindow && CreateWin32Edit(parentWindow, control, layout);
+}
+
+bool Win32ChildControls::AttachListBox(fw::Dialog& parent, fw::ListBox& control, int itemId) {
+  return AttachItem<Win32ListBox>(parent, control, itemId);
+}
+
+bool Win32ChildControls::AttachEdit(fw::Dialog& parent, fw::Edit& control, int itemId) {
+  return AttachItem<Win32Edit>(parent, control, itemId);
 }
 
 bool CreateWin32Edit(HWND parent, fw::Edit& control, const fw::ControlLayout& layout) {

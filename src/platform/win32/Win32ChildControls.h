@@ -15,6 +15,8 @@ class Win32ChildControls final : public ChildControls {
  public:
   bool CreateListBox(fw::Dialog& parent, fw::ListBox& control, const fw::ControlLayout& layout) override;
   bool CreateEdit(fw::Dialog& parent, fw::Edit& control, const fw::ControlLayout& layout) override;
+  bool AttachListBox(fw::Dialog& parent, fw::ListBox& control, int itemId) override;
+  bool AttachEdit(fw::Dialog& parent, fw::Edit& control, int itemId) override;
 };
 
 // Creates an EDIT child of `parent` for `control`; false when it failed.

@@ -183,8 +183,11 @@ int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
     running.host.SetDisabledOwner(owner);
   }
   running_.push_back(window);
-  ShowWindow(window, SW_SHOWNORMAL);
-  UpdateWindow(window);
+  // A window that stays hidden is never shown at all, not even for a moment.
+  if (!dialog.StartsHidden()) {
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+  }
 
   MSG message;
   while (!running.destroyed) {

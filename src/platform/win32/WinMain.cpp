@@ -8,14 +8,17 @@
 #include "app/AppContext.h"
 #include "app/CNRV_VIruviApp.h"
 #include "platform/Platform.h"
+#include "platform/win32/Win32AutoStart.h"
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FileStore.h"
+#include "platform/win32/Win32ForegroundWatch.h"
 #include "platform/win32/Win32HidBus.h"
 #include "platform/win32/Win32ImageLoader.h"
 #include "platform/win32/Win32InputInjector.h"
 #include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win32/Win32OnScreenDisplay.h"
 #include "platform/win32/Win32PopupMenus.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SingleInstance.h"
@@ -23,12 +26,12 @@
 #include "platform/win32/Win32Threads.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 
-// The program file's directory without its trailing backslash: config.ini,
-// the macro files and the skins lie beside the program.
-std::filesystem::path ProgramDirectory() {
+// The program file's full path.
+std::wstring ProgramFile() {
   // MAX_PATH first; a program placed deeper gets a larger buffer rather than a
   // cut path that would point at some other folder.
   std::wstring file(MAX_PATH, L'\0');
@@ -36,10 +39,15 @@ std::filesystem::path ProgramDirectory() {
     const DWORD length = GetModuleFileNameW(nullptr, file.data(), static_cast<DWORD>(file.size()));
     if (length < file.size()) {
       file.resize(length);
-      break;
+      return file;
     }
     file.resize(file.size() * 2);
   }
+}
+
+// The program file's directory without its trailing backslash: config.ini,
+// the macro files and the skins lie beside the program.
+std::filesystem::path ProgramDirectory(std::wstring file) {
   const size_t backslash = file.rfind(L'\\');
   if (backslash != std::wstring::npos) file.resize(backslash);
   return std::filesystem::path(file);
@@ -47,7 +55,7 @@ std::filesystem::path ProgramDirectory() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   tx80::Win32Clock clock;
   tx80::Win32Dialogs dialogs;
   tx80::Win32HidBus hid;
@@ -63,6 +71,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tx80::Win32Shell shell;
   tx80::Win32ImageLoader images;
   tx80::Win32FileStore files;
+  tx80::Win32AutoStart autoStart;
+  tx80::Win32OnScreenDisplay onScreenDisplay;
+  tx80::Win32ForegroundWatch foreground;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -79,10 +90,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       .shell = shell,
       .images = images,
       .files = files,
+      .autoStart = autoStart,
+      .onScreenDisplay = onScreenDisplay,
+      .foreground = foreground,
   };
 
-  tx80::AppContext context(platform, ProgramDirectory());
-  tx80::CNRV_VIruviApp(context).InitInstance();
+  const std::wstring programFile = ProgramFile();
+  tx80::AppContext context(platform, ProgramDirectory(programFile));
+  context.paths.programFile = programFile;
+  tx80::CNRV_VIruviApp(context, tx80::FromWide(commandLine ? commandLine : L"")).InitInstance();
   // The background threads are never stopped and use the objects above: end the
   // process here, which stops them first, instead of unwinding under them.
   ExitProcess(0);

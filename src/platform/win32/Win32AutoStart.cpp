@@ -1,0 +1,65 @@
+#include "platform/win32/Win32AutoStart.h"
+
+#include <windows.h>
+
+#include "platform/win32/WideText.h"
+
+namespace tx80 {
+
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Closes the key when it goes out of scope.
+struct OpenKey {
+  HKEY key = nullptr;
+  ~OpenKey() {
+    if (key) RegCloseKey(key);
+  }
+};
+
+}  // namespace
+
+std::optional<std::u16string> Win32AutoStart::Read(std::u16string_view name) {
+  OpenKey run;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &run.key) != ERROR_SUCCESS) return std::nullopt;
+  const std::wstring valueName = ToWide(name);
+  std::wstring value(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD type = 0;
+    DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    const LSTATUS status =
+        RegQueryValueExW(run.key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes);
+    if (status == ERROR_MORE_DATA) {
+      value.resize(bytes / sizeof(wchar_t) + 1);
+      continue;
+    }
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    // The stored text need not end in a terminator.
+    value.resize(bytes / sizeof(wchar_t));
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return FromWide(value);
+  }
+}
+
+bool Win32AutoStart::Write(std::u16string_view name, std::u16string_view commandLine) {
+  OpenKey run;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &run.key, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  const std::wstring value = ToWide(commandLine);
+  const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  return RegSetValueExW(run.key, ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        bytes) == ERROR_SUCCESS;
+}
+
+bool Win32AutoStart::Remove(std::u16string_view name) {
+  OpenKey run;
+  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run.key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  const LSTATUS deleted = RegDeleteValueW(run.key, ToWide(name).c_str());
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace tx80

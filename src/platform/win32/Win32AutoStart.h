@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/AutoStart.h"
+
+namespace tx80 {
+
+// The values of HKCU\Software\Microsoft\Windows\CurrentVersion\Run.
+class Win32AutoStart final : public AutoStart {
+ public:
+  std::optional<std::u16string> Read(std::u16string_view name) override;
+  bool Write(std::u16string_view name, std::u16string_view commandLine) override;
+  bool Remove(std::u16string_view name) override;
+};
+
+}  // namespace tx80

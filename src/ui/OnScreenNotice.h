@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "framework/Canvas.h"
+#include "framework/Message.h"
+#include "framework/Rect.h"
+
+namespace tx80 {
+
+class MainWindowRef;
+class OnScreenDisplay;
+
+// A change made with a mouse button, for the on-screen display.
+struct OnScreenNotice {
+  enum class Kind : uint8_t { Dpi, Profile, LedOff, LedOn };
+  Kind kind = Kind::Dpi;
+  int32_t value = 0;  // the resolution in dpi, or the profile number
+  bool operator==(const OnScreenNotice&) const = default;
+};
+
+// The message that carries a notice to the main window: the kind in wParam,
+// the value in lParam.
+inline constexpr uint32_t kOnScreenNoticeMessage = fw::msg::kUser + 30;
+
+// From any thread: the notice goes to the main window's thread as a posted
+// message, so that the thread that changed the mouse never waits on drawing.
+void PostOnScreenNotice(MainWindowRef& mainWindow, OnScreenNotice notice);
+// The notice a message carries; nothing for another message or an unknown kind.
+std::optional<OnScreenNotice> DecodeOnScreenNotice(const fw::Message& message);
+
+// "Profile 3" / "配置 3" (languageFlag nonzero: English).
+std::u16string ProfileLabel(int32_t profile, int32_t languageFlag);
+// "DPI 1600", "Profile 3" / "配置 3", "LED off" / "灯光 关" (languageFlag
+// nonzero: English).
+std::u16string OnScreenNoticeText(OnScreenNotice notice, int32_t languageFlag);
+// Where a text of that size is shown: centred, near the bottom of the work area.
+fw::Rect OnScreenNoticeRect(const fw::Rect& workArea, fw::Size textSize);
+// UI thread: shows the notice's text on the display for about a second.
+void ShowOnScreenNotice(OnScreenDisplay& display, OnScreenNotice notice, int32_t languageFlag);
+
+}  // namespace tx80

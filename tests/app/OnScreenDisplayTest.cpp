@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "device/ButtonReportReader.h"
+#include "framework/PrivateProfile.h"
+#include "functions/FunctionExecutor.h"
+#include "support/MouseProgram.h"
+#include "ui/OnScreenNotice.h"
+
+namespace tx80 {
+namespace {
+
+using test::MouseProgram;
+using test::WriteFile;
+using Kind = OnScreenNotice::Kind;
+
+TEST(OnScreenNotice, TextsInBothLanguages) {
+  const struct {
+    OnScreenNotice notice;
+    std::u16string english, chinese;
+  } cases[] = {
+      {{Kind::Dpi, 1600}, u"DPI 1600", u"DPI 1600"},
+      {{Kind::Profile, 3}, u"Profile 3", u"配置 3"},
+      {{Kind::LedOff, 0}, u"LED off", u"灯光 关"},
+      {{Kind::LedOn, 0}, u"LED on", u"灯光 开"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(OnScreenNoticeText(c.notice, 1), c.english);
+    EXPECT_EQ(OnScreenNoticeText(c.notice, 0), c.chinese);
+  }
+}
+
+TEST(OnScreenNotice, SitsCentredNearTheBottomOfTheWorkArea) {
+  const fw::Rect rect = OnScreenNoticeRect({100, 0, 1100, 1000}, {200, 40});
+  EXPECT_EQ(rect.left + rect.right, 100 + 1100);  // centred
+  EXPECT_GE(rect.Width(), 200);
+  EXPECT_GE(rect.Height(), 40);
+  EXPECT_GT(rect.bottom, 800);
+  EXPECT_LT(rect.bottom, 1000);
+}
+
+TEST(OnScreenNotice, OnlyItsOwnMessageCarriesANotice) {
+  EXPECT_EQ(DecodeOnScreenNotice({kOnScreenNoticeMessage, 1, 4, true}), (OnScreenNotice{Kind::Profile, 4}));
+  EXPECT_FALSE(DecodeOnScreenNotice({kOnScreenNoticeMessage, 9, 4, true}));
+  EXPECT_FALSE(DecodeOnScreenNotice({kOnScreenNoticeMessage + 1, 1, 4, true}));
+}
+
+// The mouse's buttons change the DPI level, the LED and the profile; each
+// change reaches the display through the main window's queue.
+class OnScreenDisplayTest : public ::testing::Test {
+ protected:
+  void Start(const char* config) {
+    WriteFile(program.dir / "config.ini", config);
+    window = &program.Start();
+    flags.DriverActive = true;
+  }
+  // The mouse reports a press of slot 4 (its button 5); the executor acts.
+  void PressSlot4() {
+    flags.PressedCode = 0xF5;
+    flags.ButtonPending = true;
+    FunctionExecutor(program.context).PerformPendingPress();
+  }
+
+  SimDesktop desktop;
+  MouseProgram program{desktop};
+  DriverFlags& flags = program.context.flags;
+  SimOnScreenDisplay& display = program.os.onScreenDisplay;
+  SimWindowHost* window = nullptr;
+};
+
+constexpr const char* kDpiUpEnglish =
+    "[Init]\nCurConfig=1\nVER_SEL=1\n[Config1]\nK4=17\nDPI_SET1=1\nDPI_SET2=2\nDPI_SET_EN1=1\nDPI_SET_EN2=1\n";
+
+TEST_F(OnScreenDisplayTest, AChangeIsPostedThenShownOnTheWindowsThread) {
+  Start(kDpiUpEnglish);
+  PressSlot4();
+  EXPECT_TRUE(display.Texts().empty());  // not drawn where the mouse was handled
+  window->PumpPosted();
+  ASSERT_EQ(display.Texts(), std::vector<std::u16string>{u"DPI 1600"});
+  const OnScreenText& shown = display.ShownTexts()[0].text;
+  EXPECT_EQ(shown.durationMs, 1000);
+  EXPECT_EQ(shown.rect, OnScreenNoticeRect(SimOnScreenDisplay::kWorkArea, display.TextSize(u"DPI 1600", shown.font)));
+}
+
+TEST_F(OnScreenDisplayTest, LedAndNextProfileInChinese) {
+  Start("[Init]\nCurConfig=2\n[Config2]\nK4=19\nLED_STATUS=1\n[Config3]\nK4=40\n");
+  PressSlot4();
+  PressSlot4();
+  window->PumpPosted();
+  program.context.profile.SetButtonFunction(4, 40);
+  PressSlot4();
+  window->PumpPosted();
+  EXPECT_EQ(display.Texts(), (std::vector<std::u16string>{u"灯光 关", u"灯光 开", u"配置 3"}));
+}
+
+TEST_F(OnScreenDisplayTest, TheTrayItemSwitchesItOffAndConfigKeepsThat) {
+  Start(kDpiUpEnglish);
+  EXPECT_TRUE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));  // on by default
+  window->Deliver({fw::msg::kCommand, TrayOptions::kOnScreenDisplay, 0, true});
+  EXPECT_FALSE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Options", u"ON_SCREEN_DISPLAY", 5), u"0");
+  PressSlot4();
+  window->PumpPosted();
+  EXPECT_TRUE(display.Texts().empty());
+  EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Config1", u"ON_SCREEN_DISPLAY", 5), u"");
+
+  SimDesktop machine;
+  MouseProgram next(machine);
+  WriteFile(next.dir / "config.ini", test::ReadFile(program.dir / "config.ini"));
+  next.Start();
+  EXPECT_FALSE(next.dialog.Options().OnScreenDisplay());
+}
+
+TEST_F(OnScreenDisplayTest, TheExecutorThreadNeverShowsIt) {
+  Start(kDpiUpEnglish);
+  std::thread reader([&] { ButtonReportReader(program.context).Run(); });
+  std::thread executor([&] { FunctionExecutor(program.context).Run(); });
+  program.mouse->Press(5);
+  while (display.Texts().empty()) {
+    window->PumpPosted();  // this thread is the window's
+    std::this_thread::yield();
+  }
+  program.context.RequestStop();
+  program.mouse->Unplug();
+  reader.join();
+  executor.join();
+  EXPECT_EQ(display.ShownTexts()[0].thread, std::this_thread::get_id());
+}
+
+}  // namespace
+}  // namespace tx80

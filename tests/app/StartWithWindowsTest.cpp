@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "app/CNRV_VIruviApp.h"
+#include "app/CommandLine.h"
+#include "app/StartWithWindows.h"
+#include "device/ButtonReportReader.h"
+#include "functions/FunctionExecutor.h"
+#include "support/MouseProgram.h"
+
+namespace tx80 {
+namespace {
+
+using test::MouseProgram;
+using test::WriteFile;
+
+TEST(CommandLine, TheTrayWordAnywhereInAnyCase) {
+  const struct {
+    std::u16string_view line;
+    bool tray;
+  } cases[] = {{u"/tray", true},   {u"/TRAY", true}, {u"  -x\t/Tray  ", true}, {u"", false},
+               {u"/trays", false}, {u"tray", false}, {u"\"/tray\"", false}};
+  for (const auto& c : cases) EXPECT_EQ(StartsInTray(c.line), c.tray) << std::string(c.line.begin(), c.line.end());
+}
+
+class StartWithWindowsTest : public ::testing::Test {
+ protected:
+  std::u16string Command() const { return u"\"" + (program.dir / "TX80.exe").u16string() + u"\" /tray"; }
+  void Choose(uint32_t command) { window->Deliver({fw::msg::kCommand, command, 0, true}); }
+
+  SimDesktop desktop;
+  MouseProgram program{desktop};
+  SimAutoStart& autoStart = program.os.autoStart;
+  SimWindowHost* window = nullptr;
+};
+
+TEST_F(StartWithWindowsTest, TheTrayItemAddsAndRemovesTheRunValue) {
+  window = &program.Start();
+  TrayOptions& options = program.dialog.Options();
+  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+
+  Choose(TrayOptions::kStartWithWindows);
+  EXPECT_EQ(autoStart.entries, (std::map<std::u16string, std::u16string, std::less<>>{{u"TX80", Command()}}));
+  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+
+  Choose(TrayOptions::kStartWithWindows);
+  EXPECT_TRUE(autoStart.entries.empty());
+  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+
+  // The check mark is what the system has, whoever changed it.
+  autoStart.entries[u"TX80"] = u"elsewhere";
+  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+}
+
+TEST_F(StartWithWindowsTest, AStartRewritesAnEntryLeftByAMovedProgramOnly) {
+  const struct {
+    const char* name;
+    std::optional<std::u16string> before;
+    bool rewritten;
+  } cases[] = {
+      {"no entry stays none", std::nullopt, false},
+      {"this program's entry stays", u"", false},  // filled in below
+      {"a moved program's entry follows it", u"\"C:\\Old place\\TX80.exe\" /tray", true},
+  };
+  for (const auto& c : cases) {
+    SimDesktop machine;
+    MouseProgram started(machine);
+    if (c.before) started.os.autoStart.entries[u"TX80"] = c.before->empty() ? AutoStartCommand(started.dir / "TX80.exe") : *c.before;
+    started.Start();
+    EXPECT_EQ(started.os.autoStart.writes, c.rewritten ? 1 : 0) << c.name;
+    if (c.before)
+      EXPECT_EQ(started.os.autoStart.entries[u"TX80"], AutoStartCommand(started.dir / "TX80.exe")) << c.name;
+    else
+      EXPECT_TRUE(started.os.autoStart.entries.empty()) << c.name;
+  }
+}
+
+// Started at sign-in: the mouse is configured and the driver runs, but the
+// window never shows; the icon waits in the notification area.
+TEST(TrayStart, RunsTheWholeStartSequenceWithoutShowingTheWindow) {
+  SimDesktop desktop;
+  MouseProgram program(desktop);
+  WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK4=31\n");
+  bool ran = false;
+  program.os.windows.whileModal = [&](SimWindowHost& window) {
+    ran = true;
+    EXPECT_FALSE(window.IsVisible());
+    EXPECT_TRUE(program.os.tray.IconShown());
+    EXPECT_FALSE(program.mouse->Reports().empty());  // applied
+    const auto threads = program.os.threads.Started();
+    ASSERT_GE(threads.size(), 3u);  // reader, executor, blink
+    EXPECT_EQ(threads[0].priority, ThreadPriority::Highest);
+    EXPECT_EQ(threads[1].priority, ThreadPriority::Highest);
+
+    ButtonReportReader reader(program.context);
+    FunctionExecutor executor(program.context);
+    program.mouse->Release(5);  // the start click
+    reader.Step();
+    program.mouse->Press(5);
+    reader.Step();
+    executor.PerformPendingPress();
+    EXPECT_EQ(program.os.input.Events().size(), 4u);  // Ctrl+C
+  };
+  EXPECT_FALSE(CNRV_VIruviApp(program.context, u"/tray").InitInstance());
+  EXPECT_TRUE(ran);
+}
+
+TEST(TrayStart, AnOrdinaryStartShowsTheWindowAndNoIcon) {
+  SimDesktop desktop;
+  MouseProgram program(desktop);
+  program.os.windows.whileModal = [&](SimWindowHost& window) {
+    EXPECT_TRUE(window.IsVisible());
+    EXPECT_FALSE(program.os.tray.IconShown());
+  };
+  CNRV_VIruviApp(program.context).InitInstance();
+}
+
+}  // namespace
+}  // namespace tx80

@@ -9,6 +9,7 @@
 #include "functions/BlinkThread.h"
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
+#include "profile/LanguageSwitch.h"
 #include "profile/SettingsFile.h"
 #include "ui/AssignMenu.h"
 #include "ui/Fonts.h"
@@ -38,7 +39,9 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
       macroPage_(*this, context, context.macros),
       tray_(*this, context, [this] { RunClosingSequence(); }),
       clicks_(*this, context, macroPage_),
-      profileActions_(*this, context, macroPage_, [this] { HideToTray(); }),
+      profileActions_(
+          *this, context, macroPage_, [this] { HideToTray(); },
+          [this](int32_t language) { SwitchLanguage(context_, {*this, macroPage_, [this] { return SkinContext(); }}, language); }),
       options_(context, [this] { OpenGameProfiles(); }),
       gameProfiles_(
           context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }) {}
@@ -84,7 +87,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   // next: the window takes the size of its skin.
   if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
 
-  paths.macroFilePath = paths.programDirectory / (profile.LanguageFlag() ? "Macro_EN.dat" : "Macro_CN.dat");
+  paths.macroFilePath = MacroFilePath(paths.programDirectory, profile.LanguageFlag());
   LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
   macroPage_.ResetSelectedLine();
 

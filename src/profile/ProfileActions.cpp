@@ -30,6 +30,8 @@ constexpr int32_t kTray = 13;
 constexpr int32_t kImport = 14;
 constexpr int32_t kExport = 15;
 constexpr int32_t kReset = 16;
+constexpr int32_t kChinese = 17;
+constexpr int32_t kEnglish = 18;
 constexpr int32_t kUserGuide = 19;
 
 constexpr int32_t kFactoryProfile = 1;  // takes the model's factory settings; 2..5 have sections
@@ -54,8 +56,12 @@ std::u16string_view ResetQuestion(int32_t languageFlag) {
 }  // namespace
 
 ProfileActions::ProfileActions(fw::Dialog& mainWindow, AppContext& context, MacroPage& macroPage,
-                               std::function<void()> hideToTray)
-    : mainWindow_(mainWindow), context_(context), macroPage_(macroPage), hideToTray_(std::move(hideToTray)) {}
+                               std::function<void()> hideToTray, std::function<void(int32_t)> switchLanguage)
+    : mainWindow_(mainWindow),
+      context_(context),
+      macroPage_(macroPage),
+      hideToTray_(std::move(hideToTray)),
+      switchLanguage_(std::move(switchLanguage)) {}
 
 void ProfileActions::MainClickRelease(int x, int y) {
   HoverState& hover = context_.hover;
@@ -80,6 +86,10 @@ void ProfileActions::MainClickRelease(int x, int y) {
       return ExportProfile();
     case kReset:
       return ResetProfiles();
+    case kChinese:
+      return switchLanguage_(0);
+    case kEnglish:
+      return switchLanguage_(1);
     case kUserGuide:
       return OpenUserGuide();
     default:

@@ -14,11 +14,14 @@ class WindowHost;
 
 // What releasing the left button over a shared element of the main window
 // does (every page shows them): apply, the five profiles, close, minimise,
-// hide, import, export, reset and the user guide. UI thread only.
+// hide, import, export, reset, the two languages and the user guide. UI thread only.
 class ProfileActions {
  public:
-  // `hideToTray` hides the main window (the close and tray elements).
-  ProfileActions(fw::Dialog& mainWindow, AppContext& context, MacroPage& macroPage, std::function<void()> hideToTray);
+  // `hideToTray` hides the main window (the close and tray elements);
+  // `switchLanguage` switches the interface to 0 Chinese or 1 English (the
+  // language elements).
+  ProfileActions(fw::Dialog& mainWindow, AppContext& context, MacroPage& macroPage, std::function<void()> hideToTray,
+                 std::function<void(int32_t)> switchLanguage);
 
   // WM_LBUTTONUP at (x, y), client coordinates: acts on the shared element
   // under the pointer now, whichever element the button went down on.
@@ -51,6 +54,7 @@ class ProfileActions {
   AppContext& context_;
   MacroPage& macroPage_;
   std::function<void()> hideToTray_;
+  std::function<void(int32_t)> switchLanguage_;
 };
 
 }  // namespace tx80

@@ -28,6 +28,17 @@ void DrawSelectedBackground(const fw::Rect& rect, fw::Canvas& canvas) {
   }
 }
 
+// A tick of two 45-degree strokes, two pixels thick, centred on the item's
+// height: down three pixels, then up six.
+void DrawCheckMark(const fw::Rect& rect, fw::Canvas& canvas) {
+  const int left = rect.right - CNrvMenu::kCheckMarkRightMargin - CNrvMenu::kCheckMarkWidth;
+  const int middle = rect.top + rect.Height() / 2 - 1;
+  for (const int y : {middle, middle + 1}) {
+    canvas.Line({left, y}, {left + 3, y + 3}, CNrvMenu::kTextColour);
+    canvas.Line({left + 3, y + 3}, {left + 9, y - 3}, CNrvMenu::kTextColour);
+  }
+}
+
 }  // namespace
 
 bool CNrvMenu::LoadOwnerDrawn(int resourceId) {
@@ -66,6 +77,7 @@ bool CNrvMenu::DrawItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) const 
     canvas.FillRect(item.rect, kBackground);
   const fw::Rect text{item.rect.left + kTextIndent, item.rect.top, item.rect.right, item.rect.bottom};
   canvas.TextVCentered(text, record->text, kTextColour);
+  if (item.checked) DrawCheckMark(item.rect, canvas);
   return true;
 }
 

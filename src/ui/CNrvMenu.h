@@ -16,8 +16,9 @@ struct MenuItemRecord {
 
 // A popup menu from the program's resources that the program draws itself, in
 // the colours of the skin: white text on the skin's blue, the selected item a
-// blue-to-cyan gradient in a frame. Measuring and drawing use only the item's
-// record, so any CNrvMenu measures and draws the items of any other.
+// blue-to-cyan gradient in a frame, a checked item a white tick at its right
+// end. Measuring and drawing use only the item's record and what the system
+// says of the item, so any CNrvMenu measures and draws the items of any other.
 class CNrvMenu : public fw::Menu {
  public:
   // Records per menu, its submenus' items included. An item beyond them is
@@ -30,6 +31,10 @@ class CNrvMenu : public fw::Menu {
   static constexpr fw::Rgb kBackground{0, 120, 153};
   static constexpr fw::Rgb kSelectedTop{0, 0, 255};
   static constexpr fw::Rgb kSelectedBottom{0, 255, 255};
+  // The tick: 9 pixels wide and 7 high, its right edge this far from the
+  // item's, in the space the system adds to an owner-drawn item for a mark.
+  static constexpr int kCheckMarkWidth = 9;
+  static constexpr int kCheckMarkRightMargin = 5;
 
   explicit CNrvMenu(PopupMenus& system) : fw::Menu(system) {}
 

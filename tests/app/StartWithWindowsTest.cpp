@@ -84,7 +84,9 @@ TEST(TrayStart, RunsTheWholeStartSequenceWithoutShowingTheWindow) {
   program.os.windows.whileModal = [&](SimWindowHost& window) {
     ran = true;
     EXPECT_FALSE(window.IsVisible());
+    EXPECT_FALSE(window.IsMinimized());  // a minimised window has a taskbar button
     EXPECT_TRUE(program.os.tray.IconShown());
+    EXPECT_EQ(program.os.tray.Calls().back().tip, u"TX80_KARVO 宏编程电竞鼠标");
     EXPECT_FALSE(program.mouse->Reports().empty());  // applied
     const auto threads = program.os.threads.Started();
     ASSERT_GE(threads.size(), 3u);  // reader, executor, blink

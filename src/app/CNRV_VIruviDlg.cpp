@@ -38,7 +38,7 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
       startInTray_(startInTray),
       macroPage_(*this, context, context.macros),
       tray_(
-          *this, context, [this] { RunClosingSequence(); }, [this](uint32_t id) { return options_.Checked(id); }),
+          *this, context, [this] { RunClosingSequence(); }, [this](uint32_t id) { return options_.CheckMark(id); }),
       clicks_(*this, context, macroPage_),
       profileActions_(
           *this, context, macroPage_, [this] { HideToTray(); },

@@ -15,11 +15,11 @@ constexpr std::u16string_view kRemovalTip = u"NRV_VIruvi";
 }  // namespace
 
 TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver,
-                                 std::function<bool(uint32_t id)> itemChecked)
+                                 std::function<std::optional<bool>(uint32_t id)> checkMark)
     : mainWindow_(mainWindow),
       context_(context),
       exitDriver_(std::move(exitDriver)),
-      itemChecked_(std::move(itemChecked)) {}
+      checkMark_(std::move(checkMark)) {}
 
 void TrayIconHandler::OnInitDialog() { shellRestartMessage_ = context_.platform.tray.ShellRestartMessage(); }
 
@@ -74,8 +74,9 @@ std::optional<intptr_t> TrayIconHandler::OnNotification(uintptr_t iconId, intptr
     mainWindow_.Host().SetForeground();
     // Asked afresh at each showing: the sign-in start list may have been
     // changed by someone else, and the menu may have been loaded again.
-    context_.menus.TrayMenu.CheckFirstSubMenuItems(
-        [this](int32_t id) { return id >= 0 && itemChecked_(static_cast<uint32_t>(id)); });
+    context_.menus.TrayMenu.SetCheckMarks([this](int32_t id) {
+      return id < 0 ? std::nullopt : checkMark_(static_cast<uint32_t>(id));
+    });
     context_.menus.TrayMenu.TrackFirstSubMenu(kTrackLeftButton, cursor, mainWindow_.Host());
   }
   return 0;

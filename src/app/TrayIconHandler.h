@@ -27,10 +27,11 @@ class TrayIconHandler {
   static constexpr uint32_t kExitDriverEnglish = 32800;
   static constexpr uint32_t kExitDriverChinese = 32838;
 
-  // `exitDriver` runs the main window's closing sequence; `itemChecked` tells
-  // whether an item of the tray menu, by command id, shows a check mark.
+  // `exitDriver` runs the main window's closing sequence; `checkMark` tells
+  // whether an item of the tray menu, by command id, shows a check mark
+  // (nothing for an item that never does).
   TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver,
-                  std::function<bool(uint32_t id)> itemChecked);
+                  std::function<std::optional<bool>(uint32_t id)> checkMark);
 
   // Start-up: learns which message tells of a restarted shell.
   void OnInitDialog();
@@ -57,7 +58,7 @@ class TrayIconHandler {
   fw::Dialog& mainWindow_;
   AppContext& context_;
   std::function<void()> exitDriver_;
-  std::function<bool(uint32_t id)> itemChecked_;
+  std::function<std::optional<bool>(uint32_t id)> checkMark_;
   uint32_t shellRestartMessage_ = 0;
   bool iconAdded_ = false;  // since the last removal
 };

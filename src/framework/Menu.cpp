@@ -25,12 +25,4 @@ void Menu::TrackFirstSubMenu(uint32_t flags, Point at, tx80::WindowHost& owner) 
   if (popup != tx80::MenuHandle::None) system_.TrackPopup(popup, flags, at, owner);
 }
 
-void Menu::CheckFirstSubMenuItems(const std::function<bool(int32_t id)>& checked) {
-  const tx80::MenuHandle popup = FirstSubMenu();
-  if (popup == tx80::MenuHandle::None) return;
-  const int count = system_.ItemCount(popup);
-  for (int position = 0; position < count; ++position)
-    system_.SetChecked(popup, position, checked(system_.ItemId(popup, position)));
-}
-
 }  // namespace fw

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 
 #include "framework/Canvas.h"
 #include "framework/Dialog.h"
@@ -27,9 +26,6 @@ class Menu {
   // Shows the popup that the menu's first item opens, at `at` (screen
   // coordinates), owned by `owner`; nothing without a menu.
   void TrackFirstSubMenu(uint32_t flags, Point at, tx80::WindowHost& owner);
-  // Gives every item of that popup the check mark `checked` answers for its
-  // command id (-1 for an item that opens a submenu); nothing without a menu.
-  void CheckFirstSubMenuItems(const std::function<bool(int32_t id)>& checked);
 
   // The system asks the owner window to measure and draw an owner-drawn item;
   // false when the item is not one this kind of menu draws.
@@ -46,11 +42,10 @@ class Menu {
 
  protected:
   tx80::PopupMenus& System() const { return system_; }
-
- private:
   // The popup the menu's first item opens; None without one.
   tx80::MenuHandle FirstSubMenu() const;
 
+ private:
   tx80::PopupMenus& system_;
   tx80::MenuHandle menu_ = tx80::MenuHandle::None;
 };

@@ -36,19 +36,19 @@ class StartWithWindowsTest : public ::testing::Test {
 TEST_F(StartWithWindowsTest, TheTrayItemAddsAndRemovesTheRunValue) {
   window = &program.Start();
   TrayOptions& options = program.dialog.Options();
-  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), false);
 
   Choose(TrayOptions::kStartWithWindows);
   EXPECT_EQ(autoStart.entries, (std::map<std::u16string, std::u16string, std::less<>>{{u"TX80", Command()}}));
-  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), true);
 
   Choose(TrayOptions::kStartWithWindows);
   EXPECT_TRUE(autoStart.entries.empty());
-  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), false);
 
   // The check mark is what the system has, whoever changed it.
   autoStart.entries[u"TX80"] = u"elsewhere";
-  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), true);
 }
 
 TEST_F(StartWithWindowsTest, AStartRewritesAnEntryLeftByAMovedProgramOnly) {

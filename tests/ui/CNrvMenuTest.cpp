@@ -179,6 +179,35 @@ TEST_F(CNrvMenuTest, SelectedItemIsAFramedGradientSubmenuItemsAlike) {
   EXPECT_EQ(submenu.Texts()[0].colour, kWhite);
 }
 
+// The marks are given right before the menu is shown; the items that may
+// carry one keep room for it until the menu is loaded again.
+TEST_F(CNrvMenuTest, ItemsThatMayCarryAMarkAreMeasuredWithRoomForIt) {
+  LoadPopupMenus(menus, 0);
+  const auto width = [&](std::u16string_view text) {
+    fw::Size size;
+    EXPECT_TRUE(menus.TrayMenu.MeasureItem(DataOf(menus.TrayMenu, text), size));
+    return size.cx;
+  };
+  std::vector<int32_t> asked;
+  menus.TrayMenu.SetCheckMarks([&](int32_t id) -> std::optional<bool> {
+    asked.push_back(id);
+    if (id == 32840) return true;
+    if (id == 32841) return false;
+    return std::nullopt;
+  });
+  EXPECT_EQ(asked, (std::vector<int32_t>{32837, 32838, 32840, 32841, 32842}));
+  std::vector<bool> checked;
+  for (const Item& item : system.Items(system.SubMenu(menus.TrayMenu.Handle(), 0))) checked.push_back(item.checked);
+  EXPECT_EQ(checked, (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(width(u"开机启动"), 32 + CNrvMenu::kCheckMarkRoom);
+  EXPECT_EQ(width(u"屏幕提示"), 32 + CNrvMenu::kCheckMarkRoom);  // unchecked now, but it may be
+  EXPECT_EQ(width(u"游戏配置…"), 40);
+  EXPECT_EQ(width(u"显示窗口   "), 56);
+
+  LoadPopupMenus(menus, 0);
+  EXPECT_EQ(width(u"开机启动"), 32);
+}
+
 // A checked item is drawn as it would be unchecked, plus a white tick near
 // its right end, on either background.
 TEST_F(CNrvMenuTest, CheckedItemGetsAWhiteTickAtItsRightEnd) {

@@ -37,7 +37,8 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
       context_(context),
       startInTray_(startInTray),
       macroPage_(*this, context, context.macros),
-      tray_(*this, context, [this] { RunClosingSequence(); }),
+      tray_(
+          *this, context, [this] { RunClosingSequence(); }, [this](uint32_t id) { return options_.CheckMark(id); }),
       clicks_(*this, context, macroPage_),
       profileActions_(
           *this, context, macroPage_, [this] { HideToTray(); },
@@ -108,7 +109,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   options_.Load();
   // Started at sign-in: the driver runs, the window waits in the notification
   // area (it was never shown).
-  if (startInTray_) os.tray.Add(Host(), TrayIcon{std::u16string(MainCaption(profile.LanguageFlag()))});
+  if (startInTray_) tray_.PutAwayAtStart();
   gameProfiles_.Start(Host());
   return true;
 }
@@ -124,6 +125,8 @@ bool CNRV_VIruviDlg::PreTranslateMessage(const fw::Message& message) {
 }
 
 void CNRV_VIruviDlg::OnClose() { RunClosingSequence(); }
+
+void CNRV_VIruviDlg::OnShowWindow(bool shown) { tray_.OnShowWindow(shown); }
 
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 

@@ -30,6 +30,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnDestroyed() override;
   bool OnSysCommand(uint32_t command) override;
   void OnPowerBroadcast() override;
+  void OnShowWindow(bool shown) override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
   void OnLButtonDown(int x, int y) override;

@@ -14,14 +14,19 @@ namespace {
 constexpr std::u16string_view kRemovalTip = u"NRV_VIruvi";
 }  // namespace
 
-TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver)
-    : mainWindow_(mainWindow), context_(context), exitDriver_(std::move(exitDriver)) {}
+TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver,
+                                 std::function<std::optional<bool>(uint32_t id)> checkMark)
+    : mainWindow_(mainWindow),
+      context_(context),
+      exitDriver_(std::move(exitDriver)),
+      checkMark_(std::move(checkMark)) {}
 
 void TrayIconHandler::OnInitDialog() { shellRestartMessage_ = context_.platform.tray.ShellRestartMessage(); }
 
 void TrayIconHandler::AddIcon() {
   const std::u16string caption(MainCaption(context_.profile.LanguageFlag()));
   context_.platform.tray.Add(mainWindow_.Host(), TrayIcon{caption});
+  iconAdded_ = true;
 }
 
 void TrayIconHandler::HideToTray() {
@@ -31,8 +36,18 @@ void TrayIconHandler::HideToTray() {
   mainWindow_.Host().Show(ShowMode::Hide);
 }
 
+void TrayIconHandler::PutAwayAtStart() {
+  if (mainWindow_.HasWindow()) AddIcon();
+}
+
 void TrayIconHandler::RemoveTrayIcon() {
-  if (mainWindow_.HasWindow()) context_.platform.tray.Remove(mainWindow_.Host(), TrayIcon{std::u16string(kRemovalTip)});
+  if (!mainWindow_.HasWindow()) return;
+  context_.platform.tray.Remove(mainWindow_.Host(), TrayIcon{std::u16string(kRemovalTip)});
+  iconAdded_ = false;
+}
+
+void TrayIconHandler::OnShowWindow(bool shown) {
+  if (shown && iconAdded_) RemoveTrayIcon();
 }
 
 void TrayIconHandler::ShowWindow() {
@@ -57,6 +72,11 @@ std::optional<intptr_t> TrayIconHandler::OnNotification(uintptr_t iconId, intptr
     const fw::Point cursor = context_.platform.popupMenus.CursorPosition();
     // In the foreground, the menu closes when the user clicks elsewhere.
     mainWindow_.Host().SetForeground();
+    // Asked afresh at each showing: the sign-in start list may have been
+    // changed by someone else, and the menu may have been loaded again.
+    context_.menus.TrayMenu.SetCheckMarks([this](int32_t id) {
+      return id < 0 ? std::nullopt : checkMark_(static_cast<uint32_t>(id));
+    });
     context_.menus.TrayMenu.TrackFirstSubMenu(kTrackLeftButton, cursor, mainWindow_.Host());
   }
   return 0;

@@ -17,7 +17,8 @@ struct AppContext;
 // an icon there (the driver keeps running); a double-click on the icon or
 // "Show Window" of its menu brings the window back and removes the icon, and
 // "Exit Driver" ends the program. The icon exists only while the window is
-// hidden. UI thread only.
+// hidden: a window shown by any other means (a second copy of the program
+// restores it) takes the icon away too. UI thread only.
 class TrayIconHandler {
  public:
   // The tray menu's commands, English and Chinese.
@@ -26,15 +27,24 @@ class TrayIconHandler {
   static constexpr uint32_t kExitDriverEnglish = 32800;
   static constexpr uint32_t kExitDriverChinese = 32838;
 
-  // `exitDriver` runs the main window's closing sequence.
-  TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver);
+  // `exitDriver` runs the main window's closing sequence; `checkMark` tells
+  // whether an item of the tray menu, by command id, shows a check mark
+  // (nothing for an item that never does).
+  TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver,
+                  std::function<std::optional<bool>(uint32_t id)> checkMark);
 
   // Start-up: learns which message tells of a restarted shell.
   void OnInitDialog();
   // Adds the icon, tipped with the window's caption, then minimises and hides
   // the window.
   void HideToTray();
+  // Start-up into the notification area: adds the icon and leaves the window
+  // as it is, never shown. Not minimised either: a minimised window would
+  // show a taskbar button.
+  void PutAwayAtStart();
   void RemoveTrayIcon();
+  // The window is about to be shown (true) or hidden.
+  void OnShowWindow(bool shown);
   // The icon's notifications and the shell's restart; nullopt for other messages.
   std::optional<intptr_t> OnMessage(const fw::Message& message);
   // The tray menu's commands; false for others.
@@ -48,7 +58,9 @@ class TrayIconHandler {
   fw::Dialog& mainWindow_;
   AppContext& context_;
   std::function<void()> exitDriver_;
+  std::function<std::optional<bool>(uint32_t id)> checkMark_;
   uint32_t shellRestartMessage_ = 0;
+  bool iconAdded_ = false;  // since the last removal
 };
 
 }  // namespace tx80

@@ -36,10 +36,10 @@ bool TrayOptions::OnCommand(uint32_t id) {
   }
 }
 
-bool TrayOptions::Checked(uint32_t id) {
+std::optional<bool> TrayOptions::CheckMark(uint32_t id) {
   if (id == kStartWithWindows) return StartsWithWindows(context_.platform.autoStart);
   if (id == kOnScreenDisplay) return onScreenDisplay_;
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace tx80

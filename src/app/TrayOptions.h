@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tx80 {
 
@@ -24,8 +25,9 @@ class TrayOptions {
   // The items' commands; false for others.
   bool OnCommand(uint32_t id);
   // Whether the item shows a check mark: start with Windows as the system's
-  // list has it now, the display as [Options] has it.
-  bool Checked(uint32_t id);
+  // list has it now, the display as [Options] has it; nothing for an item
+  // that never shows one.
+  std::optional<bool> CheckMark(uint32_t id);
 
   bool OnScreenDisplay() const { return onScreenDisplay_; }
 

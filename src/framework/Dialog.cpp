@@ -43,6 +43,9 @@ std::optional<intptr_t> Dialog::Dispatch(const Message& message) {
     case msg::kPowerBroadcast:
       OnPowerBroadcast();
       return std::nullopt;  // the default processing follows, as for any power event
+    case msg::kShowWindow:
+      OnShowWindow(message.wParam != 0);
+      return std::nullopt;
     case msg::kMouseMove:
       OnMouseMove(PointerX(message.lParam), PointerY(message.lParam));
       return 0;

@@ -24,6 +24,7 @@ struct MenuItemDraw {
   uintptr_t itemData = 0;  // what the program gave the item when it made it owner-drawn
   Rect rect;               // on the canvas
   bool selected = false;
+  bool checked = false;  // the item carries a check mark (PopupMenus::SetChecked)
 };
 
 // A dialog window: portable logic with virtual handlers. A backend creates the
@@ -68,6 +69,9 @@ class Dialog {
     return false;
   }
   virtual void OnPowerBroadcast() {}
+  // WM_SHOWWINDOW: the window is about to be shown (true) or hidden, whoever
+  // asked for it (another process included); the default processing follows.
+  virtual void OnShowWindow(bool shown) { (void)shown; }
   // WM_MOUSEMOVE, client coordinates.
   virtual void OnMouseMove(int x, int y) {
     (void)x;

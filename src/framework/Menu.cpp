@@ -15,9 +15,13 @@ void Menu::DestroyMenu() {
   menu_ = tx80::MenuHandle::None;
 }
 
+tx80::MenuHandle Menu::FirstSubMenu() const {
+  if (menu_ == tx80::MenuHandle::None || system_.ItemCount(menu_) == 0) return tx80::MenuHandle::None;
+  return system_.SubMenu(menu_, 0);
+}
+
 void Menu::TrackFirstSubMenu(uint32_t flags, Point at, tx80::WindowHost& owner) {
-  if (menu_ == tx80::MenuHandle::None || system_.ItemCount(menu_) == 0) return;
-  const tx80::MenuHandle popup = system_.SubMenu(menu_, 0);
+  const tx80::MenuHandle popup = FirstSubMenu();
   if (popup != tx80::MenuHandle::None) system_.TrackPopup(popup, flags, at, owner);
 }
 

@@ -42,6 +42,8 @@ class Menu {
 
  protected:
   tx80::PopupMenus& System() const { return system_; }
+  // The popup the menu's first item opens; None without one.
+  tx80::MenuHandle FirstSubMenu() const;
 
  private:
   tx80::PopupMenus& system_;

@@ -20,6 +20,7 @@ inline constexpr uint32_t kKillFocus = 0x0008;
 inline constexpr uint32_t kPaint = 0x000F;
 inline constexpr uint32_t kClose = 0x0010;
 inline constexpr uint32_t kEraseBkgnd = 0x0014;
+inline constexpr uint32_t kShowWindow = 0x0018;
 inline constexpr uint32_t kKeyDown = 0x0100;
 inline constexpr uint32_t kKeyUp = 0x0101;
 inline constexpr uint32_t kChar = 0x0102;

@@ -43,6 +43,9 @@ class PopupMenus {
   // the item (OnMeasureMenuItem, OnDrawMenuItem) and hands it `itemData`; the
   // item keeps its command id, or the submenu it opens.
   virtual void MakeOwnerDrawn(MenuHandle menu, int position, uintptr_t itemData) = 0;
+  // Gives the item a check mark or takes it away. The system draws none on an
+  // owner-drawn item: it tells the owner (fw::MenuItemDraw::checked).
+  virtual void SetChecked(MenuHandle menu, int position, bool checked) = 0;
   // Shows the menu as a popup at `at` (screen coordinates), owned by `owner`,
   // which receives the drawing requests of its owner-drawn items; returns when
   // the menu has closed. A chosen item reaches the owner afterwards as a posted

@@ -28,6 +28,17 @@ void DrawSelectedBackground(const fw::Rect& rect, fw::Canvas& canvas) {
   }
 }
 
+// A tick of two 45-degree strokes, two pixels thick, centred on the item's
+// height: down three pixels, then up six.
+void DrawCheckMark(const fw::Rect& rect, fw::Canvas& canvas) {
+  const int left = rect.right - CNrvMenu::kCheckMarkRightMargin - CNrvMenu::kCheckMarkWidth;
+  const int middle = rect.top + rect.Height() / 2 - 1;
+  for (const int y : {middle, middle + 1}) {
+    canvas.Line({left, y}, {left + 3, y + 3}, CNrvMenu::kTextColour);
+    canvas.Line({left + 3, y + 3}, {left + 9, y - 3}, CNrvMenu::kTextColour);
+  }
+}
+
 }  // namespace
 
 bool CNrvMenu::LoadOwnerDrawn(int resourceId) {
@@ -44,16 +55,37 @@ void CNrvMenu::ConvertToOwnerDraw(MenuHandle menu) {
     MenuItemRecord& record = records_[static_cast<size_t>(used_++)];
     record.text = system.ItemText(menu, position);
     record.id = system.ItemId(menu, position);
+    record.checkable = false;
     system.MakeOwnerDrawn(menu, position, reinterpret_cast<uintptr_t>(&record));
     const MenuHandle submenu = system.SubMenu(menu, position);
     if (submenu != MenuHandle::None) ConvertToOwnerDraw(submenu);
   }
 }
 
+MenuItemRecord* CNrvMenu::RecordWithId(int32_t id) {
+  for (int i = 0; i < used_; ++i)
+    if (records_[static_cast<size_t>(i)].id == id) return &records_[static_cast<size_t>(i)];
+  return nullptr;
+}
+
+void CNrvMenu::SetCheckMarks(const std::function<std::optional<bool>(int32_t id)>& checkMark) {
+  PopupMenus& system = System();
+  const MenuHandle popup = FirstSubMenu();
+  if (popup == MenuHandle::None) return;
+  const int count = system.ItemCount(popup);
+  for (int position = 0; position < count; ++position) {
+    const int32_t id = system.ItemId(popup, position);
+    const std::optional<bool> mark = checkMark(id);
+    if (MenuItemRecord* record = RecordWithId(id)) record->checkable = mark.has_value();
+    system.SetChecked(popup, position, mark.value_or(false));
+  }
+}
+
 bool CNrvMenu::MeasureItem(uintptr_t itemData, fw::Size& size) const {
   const MenuItemRecord* record = RecordOf(itemData);
   if (!record) return false;
-  size = {kCharacterWidth * static_cast<int>(record->text.size()), kItemHeight};
+  const int room = record->checkable ? kCheckMarkRoom : 0;
+  size = {kCharacterWidth * static_cast<int>(record->text.size()) + room, kItemHeight};
   return true;
 }
 
@@ -66,6 +98,7 @@ bool CNrvMenu::DrawItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) const 
     canvas.FillRect(item.rect, kBackground);
   const fw::Rect text{item.rect.left + kTextIndent, item.rect.top, item.rect.right, item.rect.bottom};
   canvas.TextVCentered(text, record->text, kTextColour);
+  if (item.checked) DrawCheckMark(item.rect, canvas);
   return true;
 }
 

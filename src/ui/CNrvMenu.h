@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "framework/Menu.h"
@@ -12,12 +14,14 @@ namespace tx80 {
 struct MenuItemRecord {
   std::u16string text;  // from the menu resource, unchanged (trailing spaces included)
   int32_t id = 0;       // the command id; -1 for an item that opens a submenu
+  bool checkable = false;  // may carry a check mark: measured with room for it
 };
 
 // A popup menu from the program's resources that the program draws itself, in
 // the colours of the skin: white text on the skin's blue, the selected item a
-// blue-to-cyan gradient in a frame. Measuring and drawing use only the item's
-// record, so any CNrvMenu measures and draws the items of any other.
+// blue-to-cyan gradient in a frame, a checked item a white tick at its right
+// end. Measuring and drawing use only the item's record and what the system
+// says of the item, so any CNrvMenu measures and draws the items of any other.
 class CNrvMenu : public fw::Menu {
  public:
   // Records per menu, its submenus' items included. An item beyond them is
@@ -30,6 +34,13 @@ class CNrvMenu : public fw::Menu {
   static constexpr fw::Rgb kBackground{0, 120, 153};
   static constexpr fw::Rgb kSelectedTop{0, 0, 255};
   static constexpr fw::Rgb kSelectedBottom{0, 255, 255};
+  // The tick: 9 pixels wide and 7 high, its right edge this far from the
+  // item's. An item that may carry one is measured this much wider: a
+  // Chinese text takes more than 8 pixels a character, and the tick must
+  // stay clear of it.
+  static constexpr int kCheckMarkWidth = 9;
+  static constexpr int kCheckMarkRightMargin = 5;
+  static constexpr int kCheckMarkRoom = 28;
 
   explicit CNrvMenu(PopupMenus& system) : fw::Menu(system) {}
 
@@ -40,7 +51,13 @@ class CNrvMenu : public fw::Menu {
   // the next record and makes it owner-drawn with that record.
   void ConvertToOwnerDraw(MenuHandle menu);
 
-  // 8 pixels per character of the text, 20 high.
+  // Right before the menu is shown: `checkMark` tells, by command id, whether
+  // each item of the first popup carries a check mark, or nothing for an item
+  // that never does. Until the menu is loaded again, the items that may carry
+  // one are measured with room for it.
+  void SetCheckMarks(const std::function<std::optional<bool>(int32_t id)>& checkMark);
+
+  // 8 pixels per character of the text (and the room of a check mark), 20 high.
   bool MeasureItem(uintptr_t itemData, fw::Size& size) const override;
   bool DrawItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) const override;
 
@@ -49,6 +66,8 @@ class CNrvMenu : public fw::Menu {
   const MenuItemRecord& Record(int index) const { return records_.at(static_cast<size_t>(index)); }
 
  private:
+  MenuItemRecord* RecordWithId(int32_t id);
+
   std::array<MenuItemRecord, kCapacity> records_;
   int used_ = 0;
 };

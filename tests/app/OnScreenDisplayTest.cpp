@@ -96,9 +96,9 @@ TEST_F(OnScreenDisplayTest, LedAndNextProfileInChinese) {
 
 TEST_F(OnScreenDisplayTest, TheTrayItemSwitchesItOffAndConfigKeepsThat) {
   Start(kDpiUpEnglish);
-  EXPECT_TRUE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));  // on by default
+  EXPECT_EQ(program.dialog.Options().CheckMark(TrayOptions::kOnScreenDisplay), true);  // on by default
   window->Deliver({fw::msg::kCommand, TrayOptions::kOnScreenDisplay, 0, true});
-  EXPECT_FALSE(program.dialog.Options().Checked(TrayOptions::kOnScreenDisplay));
+  EXPECT_EQ(program.dialog.Options().CheckMark(TrayOptions::kOnScreenDisplay), false);
   EXPECT_EQ(ReadProfileString(program.os.files, program.dir / "config.ini", u"Options", u"ON_SCREEN_DISPLAY", 5), u"0");
   PressSlot4();
   window->PumpPosted();

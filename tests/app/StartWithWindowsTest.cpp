@@ -36,19 +36,19 @@ class StartWithWindowsTest : public ::testing::Test {
 TEST_F(StartWithWindowsTest, TheTrayItemAddsAndRemovesTheRunValue) {
   window = &program.Start();
   TrayOptions& options = program.dialog.Options();
-  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), false);
 
   Choose(TrayOptions::kStartWithWindows);
   EXPECT_EQ(autoStart.entries, (std::map<std::u16string, std::u16string, std::less<>>{{u"TX80", Command()}}));
-  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), true);
 
   Choose(TrayOptions::kStartWithWindows);
   EXPECT_TRUE(autoStart.entries.empty());
-  EXPECT_FALSE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), false);
 
   // The check mark is what the system has, whoever changed it.
   autoStart.entries[u"TX80"] = u"elsewhere";
-  EXPECT_TRUE(options.Checked(TrayOptions::kStartWithWindows));
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), true);
 }
 
 TEST_F(StartWithWindowsTest, AStartRewritesAnEntryLeftByAMovedProgramOnly) {
@@ -84,7 +84,9 @@ TEST(TrayStart, RunsTheWholeStartSequenceWithoutShowingTheWindow) {
   program.os.windows.whileModal = [&](SimWindowHost& window) {
     ran = true;
     EXPECT_FALSE(window.IsVisible());
+    EXPECT_FALSE(window.IsMinimized());  // a minimised window has a taskbar button
     EXPECT_TRUE(program.os.tray.IconShown());
+    EXPECT_EQ(program.os.tray.Calls().back().tip, u"TX80_KARVO 宏编程电竞鼠标");
     EXPECT_FALSE(program.mouse->Reports().empty());  // applied
     const auto threads = program.os.threads.Started();
     ASSERT_GE(threads.size(), 3u);  // reader, executor, blink

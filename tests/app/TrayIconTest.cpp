@@ -2,15 +2,20 @@
 
 #include <string>
 
+#include "app/CNRV_VIruviApp.h"
 #include "app/Captions.h"
+#include "app/GameProfilesDlg.h"
 #include "framework/Message.h"
+#include "framework/PrivateProfile.h"
 #include "support/MouseProgram.h"
+#include "ui/OnScreenNotice.h"
 
 namespace tx80 {
 namespace {
 
 using test::MouseProgram;
 using test::WriteFile;
+using Item = SimPopupMenus::Item;
 
 constexpr uint32_t kShowWindow = 32801;
 constexpr uint32_t kExitDriver = 32800;
@@ -168,6 +173,143 @@ TEST(TrayIcon, ARestartedShellGetsTheIconAgainOnlyWhileTheWindowIsHidden) {
   p.tray().RestartShell();
   p.window->PumpPosted();
   EXPECT_FALSE(p.tray().IconShown());
+}
+
+// The items as the menu offers them, whichever language: the window's two
+// first, as they always were, then the driver's options.
+TEST(TrayMenu, HoldsTheWindowItemsThenTheDriversOptionsInBothLanguages) {
+  struct Case {
+    int language;
+    std::vector<std::u16string> texts;
+    std::vector<int32_t> ids;
+  };
+  const Case cases[] = {
+      {1,
+       {u"Show Window", u"Exit Driver", u"Start with Windows", u"On-screen display", u"Game profiles…"},
+       {32801, 32800, 32840, 32841, 32842}},
+      {0, {u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…"}, {32837, 32838, 32840, 32841, 32842}},
+  };
+  for (const Case& c : cases) {
+    Running p(c.language);
+    p.Hide();
+    p.Notify(153, fw::msg::kRButtonUp);
+    const SimPopupMenus::Shown& shown = p.menus().ShownMenus().back();
+    std::vector<std::u16string> texts;
+    std::vector<int32_t> ids;
+    for (const Item& item : p.menus().Items(shown.popup)) {
+      texts.push_back(item.text);
+      ids.push_back(item.id);
+      EXPECT_TRUE(item.ownerDrawn) << c.language;
+    }
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(ids, c.ids);
+    // The owner drew them all, in order, one below the other.
+    const auto& drawn = shown.drawing->Texts();
+    ASSERT_EQ(drawn.size(), c.texts.size());
+    for (size_t i = 0; i < drawn.size(); ++i) {
+      EXPECT_EQ(drawn[i].text, c.texts[i]);
+      EXPECT_EQ(shown.itemRects[i].top, 20 * static_cast<int>(i));
+    }
+  }
+}
+
+// Where the check mark's lower corner lies in an item 20 pixels high.
+bool TickDrawn(const SimCanvas& drawing, const fw::Rect& item) {
+  const int x = item.right - CNrvMenu::kCheckMarkRightMargin - CNrvMenu::kCheckMarkWidth + 3;
+  return drawing.Surface().Pixel(x, item.top + 12) == CNrvMenu::kTextColour;
+}
+
+TEST(TrayMenu, CheckMarksFollowTheSystemAndTheOptionsAtEachShowing) {
+  Running p(1);
+  p.Hide();
+  // Opens the menu and tells which items carry a mark, as set and as drawn.
+  const auto marks = [&p] {
+    p.Notify(153, fw::msg::kRButtonUp);
+    const SimPopupMenus::Shown& shown = p.menus().ShownMenus().back();
+    std::vector<bool> checked;
+    const std::vector<Item>& items = p.menus().Items(shown.popup);
+    for (size_t i = 0; i < items.size(); ++i) {
+      checked.push_back(items[i].checked);
+      EXPECT_EQ(TickDrawn(*shown.drawing, shown.itemRects[i]), items[i].checked) << i;
+    }
+    return checked;
+  };
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, true, false}));  // the display is on by default
+
+  // Someone else adds the entry to the sign-in start list; the display is
+  // switched off through the menu.
+  p.program.os.autoStart.entries[u"TX80"] = u"elsewhere";
+  p.menus().nextChoice = 32841;
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, true, false}));
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
+
+  // The menus loaded again (a language switch) start with no marks.
+  LoadPopupMenus(p.program.context.menus, 0);
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(p.menus().ShownMenus().back().menuId, 162);
+
+  p.program.os.autoStart.entries.clear();
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, false, false}));
+}
+
+TEST(TrayMenu, EachOptionChosenFromTheMenuOfEitherLanguage) {
+  for (const int language : {1, 0}) {
+    Running p(language);
+    p.Hide();
+    const auto choose = [&p](uint32_t command) {
+      p.menus().nextChoice = command;
+      p.Notify(153, fw::msg::kRButtonUp);
+    };
+    choose(32840);
+    EXPECT_EQ(p.program.os.autoStart.entries.count(u"TX80"), 1u) << language;
+    choose(32840);
+    EXPECT_TRUE(p.program.os.autoStart.entries.empty());
+
+    choose(32841);
+    const auto config = p.program.dir / "config.ini";
+    EXPECT_EQ(ReadProfileString(p.program.os.files, config, u"Options", u"ON_SCREEN_DISPLAY", 5), u"0");
+    p.window->Send(kOnScreenNoticeMessage, 1, 4);  // profile 4 from a mouse button
+    EXPECT_TRUE(p.program.os.onScreenDisplay.Texts().empty());
+    choose(32841);
+    EXPECT_EQ(ReadProfileString(p.program.os.files, config, u"Options", u"ON_SCREEN_DISPLAY", 5), u"1");
+    p.window->Send(kOnScreenNoticeMessage, 1, 4);
+    EXPECT_EQ(p.program.os.onScreenDisplay.Texts().size(), 1u);
+
+    choose(32842);
+    const int dialog = language ? GameProfilesDlg::kTemplateEnglish : GameProfilesDlg::kTemplateChinese;
+    EXPECT_EQ(p.program.os.windows.modalTemplates, std::vector<int>{dialog});
+
+    // None of them brings the window back.
+    EXPECT_FALSE(p.window->IsVisible());
+    EXPECT_TRUE(p.tray().IconShown());
+  }
+}
+
+// A second copy restores the first one's window from its own process: the
+// icon goes as it does when the user brings the window back, whether the
+// window was hidden by the user or never shown (started at sign-in).
+TEST(TrayIcon, ASecondCopyRestoringTheWindowTakesTheIconAway) {
+  for (const bool signIn : {false, true}) {
+    SimDesktop desktop;
+    MouseProgram first(desktop);
+    MouseProgram second(desktop);
+    ASSERT_FALSE(first.os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp"));
+    CNRV_VIruviDlg dialog(first.context, signIn);
+    SimWindowHost& window = first.os.windows.Open(dialog);
+    if (!signIn) dialog.HideToTray();
+    ASSERT_TRUE(first.os.tray.IconShown());
+    ASSERT_FALSE(window.IsVisible());
+
+    EXPECT_FALSE(CNRV_VIruviApp(second.context).InitInstance());
+    EXPECT_TRUE(window.IsVisible()) << signIn;
+    EXPECT_FALSE(window.IsMinimized());
+    EXPECT_FALSE(first.os.tray.IconShown());
+    EXPECT_EQ(first.os.tray.Calls().back().tip, u"NRV_VIruvi");
+    // Shown, the window gets no icon from a restarted shell.
+    first.os.tray.RestartShell();
+    window.PumpPosted();
+    EXPECT_FALSE(first.os.tray.IconShown());
+  }
 }
 
 }  // namespace

@@ -81,5 +81,34 @@ TEST(Dialog, ModalResultComesFromEndDialogOrTheKeys) {
   }
 }
 
+// Like the system, a window tells its dialog before it turns visible or
+// hidden, and only then: the first showing of a modal dialog after its
+// initialisation, a hide, a show from anyone (another process restores it).
+TEST(Dialog, IsToldBeforeItTurnsVisibleOrHidden) {
+  struct Watching : PointerDialog {
+    void OnShowWindow(bool shown) override { told.push_back({shown, HasWindow() && Host().IsVisible()}); }
+    bool StartsHidden() const override { return hidden; }
+    std::vector<std::pair<bool, bool>> told;  // shown, and whether it was visible then
+    bool hidden = false;
+  };
+  SimDesktop desktop;
+  SimWindowSystem windows(desktop);
+  Watching dialog;
+  SimWindowHost& window = windows.Open(dialog);
+  EXPECT_EQ(dialog.told, (std::vector<std::pair<bool, bool>>{{true, false}}));
+  for (const ShowMode mode : {ShowMode::Show, ShowMode::Restore, ShowMode::Minimize, ShowMode::Hide, ShowMode::Hide,
+                              ShowMode::Minimize, ShowMode::Restore})
+    window.Show(mode);
+  EXPECT_EQ(dialog.told, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {true, false}}));
+
+  Watching kept;
+  kept.hidden = true;
+  SimWindowHost& hidden = windows.Open(kept);
+  EXPECT_TRUE(kept.told.empty());
+  EXPECT_FALSE(hidden.IsVisible());
+  hidden.Show(ShowMode::Restore);
+  EXPECT_EQ(kept.told, (std::vector<std::pair<bool, bool>>{{true, false}}));
+}
+
 }  // namespace
 }  // namespace tx80

@@ -66,7 +66,7 @@ TEST_F(CNrvMenuTest, EveryItemOfEveryLevelGetsItsRecordInOrder) {
       }
     }
     EXPECT_EQ(menus.EventContextMenu.Used(), 23);
-    EXPECT_EQ(menus.TrayMenu.Used(), 3);
+    EXPECT_EQ(menus.TrayMenu.Used(), 6);
   }
   // The top item, "项前插入    ", its first button, then that button's first command.
   EXPECT_EQ(menus.EventContextMenu.Record(3).text, u"向下    ");
@@ -75,13 +75,16 @@ TEST_F(CNrvMenuTest, EveryItemOfEveryLevelGetsItsRecordInOrder) {
 
 TEST_F(CNrvMenuTest, LoadsTheMenusOfTheLanguageInPlaceOfTheOldOnes) {
   LoadPopupMenus(menus, 1);
-  EXPECT_EQ(PopupTexts(menus.TrayMenu), (std::vector<std::u16string>{u"Show Window", u"Exit Driver"}));
+  EXPECT_EQ(PopupTexts(menus.TrayMenu), (std::vector<std::u16string>{u"Show Window", u"Exit Driver",
+                                                                      u"Start with Windows", u"On-screen display",
+                                                                      u"Game profiles…"}));
   EXPECT_EQ(PopupTexts(menus.EventContextMenu).front(), u"Add Forward");
   // Each menu with its submenus: the event menu has 10, the tray menu 2.
   EXPECT_EQ(system.MenusAlive(), 12);
 
   LoadPopupMenus(menus, 0);
-  EXPECT_EQ(PopupTexts(menus.TrayMenu), (std::vector<std::u16string>{u"显示窗口   ", u"关闭驱动"}));
+  EXPECT_EQ(PopupTexts(menus.TrayMenu),
+            (std::vector<std::u16string>{u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…"}));
   EXPECT_EQ(PopupTexts(menus.EventContextMenu).front(), u"项前插入    ");
   EXPECT_EQ(system.MenusAlive(), 12);
   EXPECT_EQ(menus.TrayMenu.Record(1).id, 32837);
@@ -174,6 +177,64 @@ TEST_F(CNrvMenuTest, SelectedItemIsAFramedGradientSubmenuItemsAlike) {
   EXPECT_EQ(submenu.Texts()[0].text, u"Add Forward");
   EXPECT_EQ(submenu.Texts()[0].x, 15);
   EXPECT_EQ(submenu.Texts()[0].colour, kWhite);
+}
+
+// The marks are given right before the menu is shown; the items that may
+// carry one keep room for it until the menu is loaded again.
+TEST_F(CNrvMenuTest, ItemsThatMayCarryAMarkAreMeasuredWithRoomForIt) {
+  LoadPopupMenus(menus, 0);
+  const auto width = [&](std::u16string_view text) {
+    fw::Size size;
+    EXPECT_TRUE(menus.TrayMenu.MeasureItem(DataOf(menus.TrayMenu, text), size));
+    return size.cx;
+  };
+  std::vector<int32_t> asked;
+  menus.TrayMenu.SetCheckMarks([&](int32_t id) -> std::optional<bool> {
+    asked.push_back(id);
+    if (id == 32840) return true;
+    if (id == 32841) return false;
+    return std::nullopt;
+  });
+  EXPECT_EQ(asked, (std::vector<int32_t>{32837, 32838, 32840, 32841, 32842}));
+  std::vector<bool> checked;
+  for (const Item& item : system.Items(system.SubMenu(menus.TrayMenu.Handle(), 0))) checked.push_back(item.checked);
+  EXPECT_EQ(checked, (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(width(u"开机启动"), 32 + CNrvMenu::kCheckMarkRoom);
+  EXPECT_EQ(width(u"屏幕提示"), 32 + CNrvMenu::kCheckMarkRoom);  // unchecked now, but it may be
+  EXPECT_EQ(width(u"游戏配置…"), 40);
+  EXPECT_EQ(width(u"显示窗口   "), 56);
+
+  LoadPopupMenus(menus, 0);
+  EXPECT_EQ(width(u"开机启动"), 32);
+}
+
+// A checked item is drawn as it would be unchecked, plus a white tick near
+// its right end, on either background.
+TEST_F(CNrvMenuTest, CheckedItemGetsAWhiteTickAtItsRightEnd) {
+  LoadPopupMenus(menus, 0);
+  const fw::Rect rect{5, 10, 105, 30};
+  // Where the tick lies: 9 by 7 pixels, 5 from the right edge, centred.
+  const fw::Rect mark{105 - 5 - 9, 10 + 7, 105 - 5, 10 + 14};
+  const std::vector<fw::Point> tick = {{91, 19}, {92, 20}, {93, 21}, {94, 22}, {97, 19}, {99, 17},
+                                       {91, 20}, {93, 22}, {94, 23}, {99, 18}};
+  for (const bool selected : {false, true}) {
+    SimCanvas plain(120, 40);
+    SimCanvas checked(120, 40);
+    const uintptr_t data = DataOf(menus.TrayMenu, u"开机启动");
+    ASSERT_TRUE(menus.TrayMenu.DrawItem({data, rect, selected, false}, plain));
+    ASSERT_TRUE(menus.TrayMenu.DrawItem({data, rect, selected, true}, checked));
+    for (const fw::Point p : tick) EXPECT_EQ(checked.Surface().Pixel(p.x, p.y), kWhite) << p.x << "," << p.y;
+    int whiteInMark = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 120; ++x) {
+        const bool inMark = x >= mark.left && x < mark.right && y >= mark.top && y < mark.bottom;
+        if (!inMark) EXPECT_EQ(checked.Surface().Pixel(x, y), plain.Surface().Pixel(x, y)) << x << "," << y;
+        if (inMark && checked.Surface().Pixel(x, y) == kWhite) ++whiteInMark;
+      }
+    EXPECT_EQ(whiteInMark, 18) << selected;  // two strokes of 9 pixels
+    ASSERT_EQ(checked.Texts().size(), 1u);
+    EXPECT_EQ(checked.Texts()[0].x, plain.Texts()[0].x);
+  }
 }
 
 TEST_F(CNrvMenuTest, TooShortToHoldAGradientStillDrawsItsFrameAndText) {

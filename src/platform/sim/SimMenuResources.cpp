@@ -36,8 +36,13 @@ std::map<int, std::vector<SimMenuTemplate>> ProgramMenuResources() {
                                    Button(u"右键   ", u"向下   ", 32831, u"向上", 32832),
                                    Button(u"中键   ", u"向下   ", 32833, u"向上", 32834)}),
                Command(u"修改延迟", 32835), Command(u"删除", 32836)})}},
-      {157, {Popup(u"Tray", {Command(u"Show Window", 32801), Command(u"Exit Driver", 32800)})}},
-      {162, {Popup(u"Tray", {Command(u"显示窗口   ", 32837), Command(u"关闭驱动", 32838)})}},
+      {157,
+       {Popup(u"Tray", {Command(u"Show Window", 32801), Command(u"Exit Driver", 32800),
+                        Command(u"Start with Windows", 32840), Command(u"On-screen display", 32841),
+                        Command(u"Game profiles…", 32842)})}},
+      {162,
+       {Popup(u"Tray", {Command(u"显示窗口   ", 32837), Command(u"关闭驱动", 32838), Command(u"开机启动", 32840),
+                        Command(u"屏幕提示", 32841), Command(u"游戏配置…", 32842)})}},
   };
 }
 

@@ -65,15 +65,40 @@ void SimPopupMenus::MakeOwnerDrawn(MenuHandle menu, int position, uintptr_t item
   item.itemData = itemData;
 }
 
+void SimPopupMenus::SetChecked(MenuHandle menu, int position, bool checked) { ItemAt(menu, position).checked = checked; }
+
 bool SimPopupMenus::Offers(MenuHandle menu, uint32_t command) const {
   return std::any_of(Get(menu).items.begin(), Get(menu).items.end(), [&](const Item& item) {
     return item.subMenu != MenuHandle::None ? Offers(item.subMenu, command) : item.id == static_cast<int32_t>(command);
   });
 }
 
+void SimPopupMenus::Draw(Shown& shown, SimWindowHost& owner) const {
+  const std::vector<Item>& items = Get(shown.popup).items;
+  std::vector<fw::Size> sizes(items.size());
+  int width = 0;
+  int height = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!items[i].ownerDrawn || !owner.MeasureMenuItem(items[i].itemData, sizes[i])) sizes[i] = {};
+    width = std::max(width, sizes[i].cx);
+    height += sizes[i].cy;
+  }
+  auto canvas = std::make_shared<SimCanvas>(width, height);
+  int top = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const fw::Rect rect{0, top, width, top + sizes[i].cy};
+    const bool drawn =
+        sizes[i].cy > 0 && owner.DrawMenuItem({items[i].itemData, rect, false, items[i].checked}, *canvas);
+    shown.itemRects.push_back(drawn ? rect : fw::Rect{});
+    top += sizes[i].cy;
+  }
+  shown.drawing = std::move(canvas);
+}
+
 void SimPopupMenus::TrackPopup(MenuHandle menu, uint32_t flags, fw::Point at, WindowHost& owner) {
-  const auto* simOwner = dynamic_cast<const SimWindowHost*>(&owner);
-  shown_.push_back({Get(menu).resourceId, menu, flags, at, &owner, simOwner ? simOwner->Foregrounds() : 0});
+  auto* simOwner = dynamic_cast<SimWindowHost*>(&owner);
+  shown_.push_back({Get(menu).resourceId, menu, flags, at, &owner, simOwner ? simOwner->Foregrounds() : 0, {}, {}});
+  if (simOwner) Draw(shown_.back(), *simOwner);
   const std::optional<uint32_t> choice = nextChoice;
   nextChoice.reset();
   if (!choice) return;

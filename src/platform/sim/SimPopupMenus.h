@@ -7,14 +7,19 @@
 #include <vector>
 
 #include "platform/PopupMenus.h"
+#include "platform/sim/SimCanvas.h"
 #include "platform/sim/SimMenuResources.h"
 
 namespace tx80 {
 
+class SimWindowHost;
+
 // Menus as the system keeps them, loaded from `resources` (the program's own
 // unless a test adds more). The pointer is where the test puts it; a popup
 // shown is recorded and, when the test chose an item beforehand, that item's
-// command is posted to the owner. Using a menu that was destroyed or never
+// command is posted to the owner. Like the system, showing a popup asks its
+// owner to measure and draw each owner-drawn item, none of them selected, and
+// tells it which carry a check mark. Using a menu that was destroyed or never
 // loaded, or an item that does not exist, throws: the program must never.
 class SimPopupMenus final : public PopupMenus {
  public:
@@ -26,6 +31,7 @@ class SimPopupMenus final : public PopupMenus {
   int32_t ItemId(MenuHandle menu, int position) override;
   MenuHandle SubMenu(MenuHandle menu, int position) override;
   void MakeOwnerDrawn(MenuHandle menu, int position, uintptr_t itemData) override;
+  void SetChecked(MenuHandle menu, int position, bool checked) override;
   void TrackPopup(MenuHandle menu, uint32_t flags, fw::Point at, WindowHost& owner) override;
 
   struct Item {
@@ -34,6 +40,7 @@ class SimPopupMenus final : public PopupMenus {
     MenuHandle subMenu = MenuHandle::None;
     bool ownerDrawn = false;
     uintptr_t itemData = 0;
+    bool checked = false;
   };
   // The items of a menu that exists.
   const std::vector<Item>& Items(MenuHandle menu) const;
@@ -47,6 +54,11 @@ class SimPopupMenus final : public PopupMenus {
     fw::Point at;
     WindowHost* owner;
     int ownerForegrounds;  // how often the owner had been made the foreground window by then
+    // The popup as its owner drew it: the items one below the other, as wide
+    // as the widest. `itemRects` holds each item's place on it, by position
+    // (empty for an item the owner did not draw).
+    std::shared_ptr<const SimCanvas> drawing;
+    std::vector<fw::Rect> itemRects;
   };
   const std::vector<Shown>& ShownMenus() const { return shown_; }
 
@@ -68,6 +80,7 @@ class SimPopupMenus final : public PopupMenus {
   const Menu& Get(MenuHandle menu) const;
   Item& ItemAt(MenuHandle menu, int position);
   bool Offers(MenuHandle menu, uint32_t command) const;
+  void Draw(Shown& shown, SimWindowHost& owner) const;
 
   std::vector<std::unique_ptr<Menu>> menus_;  // handle n is menus_[n - 1]
   std::vector<Shown> shown_;

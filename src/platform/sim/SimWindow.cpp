@@ -56,6 +56,14 @@ void SimWindowHost::Idle() {
   if (invalid_ && !destroyed_) Paint();
 }
 
+bool SimWindowHost::MeasureMenuItem(uintptr_t itemData, fw::Size& size) {
+  return !destroyed_ && dialog_.OnMeasureMenuItem(itemData, size);
+}
+
+bool SimWindowHost::DrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) {
+  return !destroyed_ && dialog_.OnDrawMenuItem(item, canvas);
+}
+
 void SimWindowHost::MoveTo(int x, int y) { Deliver(fw::Message{fw::msg::kMouseMove, 0, fw::PackPoint(x, y), true}); }
 
 void SimWindowHost::Press(int x, int y) {
@@ -79,6 +87,8 @@ std::vector<fw::Rect> SimWindowHost::InvalidRegion() const {
 }
 
 void SimWindowHost::Show(ShowMode mode) {
+  const bool shows = mode != ShowMode::Hide;
+  if (!destroyed_ && shows != IsVisible()) dialog_.Dispatch(fw::Message{fw::msg::kShowWindow, shows ? 1u : 0u, 0, true});
   std::lock_guard lock(mutex_);
   lastShow_ = mode;
   switch (mode) {
@@ -229,11 +239,8 @@ SimWindowHost& SimWindowSystem::Make(fw::Dialog& dialog, bool modal, WindowHost*
   SimWindowHost& window = *windows_.back();
   dialog.Attach(&window);
   dialog.OnInitDialog();
-  // A window the dialog keeps hidden was never shown.
-  if (modal && !window.Destroyed() && dialog.StartsHidden()) {
-    std::lock_guard lock(window.mutex_);
-    window.visible_ = false;
-  }
+  // A modal dialog is shown once initialised, unless it keeps itself hidden.
+  if (modal && !window.Destroyed() && !dialog.StartsHidden()) window.Show(ShowMode::Show);
   return window;
 }
 

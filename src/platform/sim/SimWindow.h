@@ -23,7 +23,9 @@ class SimDesktop;
 // A simulated top-level window: it keeps what the program asked of it, and
 // delivers messages the way the program's modal loop does. Like a real window
 // it remembers that it needs painting: UpdateNow paints it then, and a test
-// paints it when it likes (Paint), as the loop would once idle.
+// paints it when it likes (Paint), as the loop would once idle. Like the
+// system, it tells its dialog before it turns visible or hidden
+// (WM_SHOWWINDOW), whoever called Show.
 class SimWindowHost : public WindowHost {
  public:
   SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog, bool modal = true, WindowHost* owner = nullptr);
@@ -57,6 +59,9 @@ class SimWindowHost : public WindowHost {
   int Paints() const { return paints_; }
   // The message loop once its queue is empty: posted messages, then the paint.
   void Idle();
+  // WM_MEASUREITEM and WM_DRAWITEM of an owner-drawn menu item the window owns.
+  bool MeasureMenuItem(uintptr_t itemData, fw::Size& size);
+  bool DrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas);
   // Sends pointer messages as the system would: a move, then the button.
   void MoveTo(int x, int y);
   void Press(int x, int y);
@@ -100,7 +105,7 @@ class SimWindowHost : public WindowHost {
   mutable std::mutex mutex_;
   std::u16string caption_;
   ShowMode lastShow_ = ShowMode::Show;
-  bool visible_ = true;
+  bool visible_ = false;  // created without WS_VISIBLE
   bool minimized_ = false;
   fw::Point position_;
   std::atomic<bool> invalid_{true};

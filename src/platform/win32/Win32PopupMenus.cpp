@@ -66,6 +66,10 @@ void Win32PopupMenus::MakeOwnerDrawn(MenuHandle menu, int position, uintptr_t it
   SetMenuItemInfoW(MenuOf(menu), static_cast<UINT>(position), TRUE, &info);
 }
 
+void Win32PopupMenus::SetChecked(MenuHandle menu, int position, bool checked) {
+  CheckMenuItem(MenuOf(menu), static_cast<UINT>(position), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void Win32PopupMenus::TrackPopup(MenuHandle menu, uint32_t flags, fw::Point at, WindowHost& owner) {
   HWND window = WindowHandle(&owner);
   TrackPopupMenu(MenuOf(menu), flags, at.x, at.y, 0, window, nullptr);

@@ -13,6 +13,7 @@ class Win32PopupMenus final : public PopupMenus {
   int32_t ItemId(MenuHandle menu, int position) override;
   MenuHandle SubMenu(MenuHandle menu, int position) override;
   void MakeOwnerDrawn(MenuHandle menu, int position, uintptr_t itemData) override;
+  void SetChecked(MenuHandle menu, int position, bool checked) override;
   void TrackPopup(MenuHandle menu, uint32_t flags, fw::Point at, WindowHost& owner) override;
 };
 

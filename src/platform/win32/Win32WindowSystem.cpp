@@ -109,7 +109,8 @@ bool DrawMenuItem(fw::Dialog& dialog, const DRAWITEMSTRUCT& item) {
   Win32Canvas canvas(item.hDC, item.rcItem.right, item.rcItem.bottom);
   const fw::MenuItemDraw draw{item.itemData,
                               {item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
-                              (item.itemState & ODS_SELECTED) != 0};
+                              (item.itemState & ODS_SELECTED) != 0,
+                              (item.itemState & ODS_CHECKED) != 0};
   return dialog.OnDrawMenuItem(draw, canvas);
 }
 

@@ -152,6 +152,20 @@ TEST_F(PrivateProfileTest, WhatCannotBeStoredIsNotWritten) {
   EXPECT_EQ(files.Replacements(file), 0);
 }
 
+// Half a surrogate pair is no character: UTF-8 carries it as U+FFFD, as every
+// UTF-8 encoder does; a UTF-16 file keeps the unit as it is.
+TEST_F(PrivateProfileTest, ALoneSurrogateHalfIsStoredAsUtf8CanCarryIt) {
+  const std::u16string value{u'a', char16_t{0xD900}, u'b'};
+  WriteFile(file, "[A]\r\nx=1\r\n");
+  ASSERT_TRUE(Write(u"A", u"x", value));
+  EXPECT_EQ(ReadFile(file), "[A]\r\nx=a\xEF\xBF\xBD" "b\r\n");
+  EXPECT_EQ(Read(u"A", u"x"), u"a\uFFFDb");
+
+  WriteFile(file, Utf16File(u"[A]\r\nx=1\r\n"));
+  ASSERT_TRUE(Write(u"A", u"x", value));
+  EXPECT_EQ(Read(u"A", u"x"), value);
+}
+
 TEST_F(PrivateProfileTest, AFileThatCannotBeReadIsNotReplaced) {
   class UnreadableFiles : public SimFileStore {
    public:

@@ -47,8 +47,6 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
   // The macro page: its controls, recording and editing.
   MacroPage& Macros() { return macroPage_; }
-  // What a press and a release of the left button do.
-  ClickDispatch& Clicks() { return clicks_; }
   ProfileActions& Profiles() { return profileActions_; }
   // The tray menu's own options, and the per-game profiles.
   TrayOptions& Options() { return options_; }

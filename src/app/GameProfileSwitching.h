@@ -34,7 +34,6 @@ class GameProfileSwitching {
   // when the program in front asks for another profile now.
   void Reconsider();
 
-  const GameProfileRules& Rules() const { return rules_; }
   // The profile to return to while a rule's profile is in force.
   std::optional<int32_t> ReturnProfile() const { return returnTo_; }
 

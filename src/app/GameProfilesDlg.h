@@ -30,9 +30,6 @@ class GameProfilesDlg : public fw::Dialog {
   bool OnInitDialog() override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
 
-  fw::ListBox& RuleList() { return ruleList_; }
-  fw::Edit& ProfileEdit() { return profileEdit_; }
-
  private:
   void AddProgram();
   void RemoveRule();

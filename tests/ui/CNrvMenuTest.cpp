@@ -228,7 +228,9 @@ TEST_F(CNrvMenuTest, CheckedItemGetsAWhiteTickAtItsRightEnd) {
     for (int y = 0; y < 40; ++y)
       for (int x = 0; x < 120; ++x) {
         const bool inMark = x >= mark.left && x < mark.right && y >= mark.top && y < mark.bottom;
-        if (!inMark) EXPECT_EQ(checked.Surface().Pixel(x, y), plain.Surface().Pixel(x, y)) << x << "," << y;
+        if (!inMark) {
+          EXPECT_EQ(checked.Surface().Pixel(x, y), plain.Surface().Pixel(x, y)) << x << "," << y;
+        }
         if (inMark && checked.Surface().Pixel(x, y) == kWhite) ++whiteInMark;
       }
     EXPECT_EQ(whiteInMark, 18) << selected;  // two strokes of 9 pixels

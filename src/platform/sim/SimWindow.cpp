@@ -37,7 +37,6 @@ void SimWindowHost::InvalidateRegion(const std::vector<fw::Rect>& rectangles, bo
 }
 
 void SimWindowHost::UpdateNow() {
-  ++updates_;
   if (invalid_ && !destroyed_) Paint();
 }
 

@@ -85,7 +85,6 @@ class SimWindowHost : public WindowHost {
   int Invalidations() const { return invalidations_; }
   // The rectangles of the last InvalidateRegion (empty: the last was whole).
   std::vector<fw::Rect> InvalidRegion() const;
-  int Updates() const { return updates_; }
   ShowMode LastShow() const;
   struct MenuItem {
     uint32_t id;
@@ -121,7 +120,6 @@ class SimWindowHost : public WindowHost {
   std::atomic<int> invalidations_{0};
   std::vector<fw::Rect> invalidRegion_;
   std::pair<int, int> size_{0, 0};
-  std::atomic<int> updates_{0};
 };
 
 // Creates simulated windows. RunModal initialises the dialog, lets the test

@@ -49,9 +49,9 @@ class TimingInjector : public tx80::InputInjector {
 // playback, so a late event is caught up on by shortening the gaps after it.
 void PlayOnFixedSchedule(const tx80::Macro& macro, tx80::InputInjector& input, tx80::Clock& clock) {
   tx80::Clock::TimePoint deadline = clock.Now();
-  for (int k = 0; k < macro.eventCount(); ++k) {
-    input.KeyEvent(macro.code(k), 0, macro.action(k) == tx80::kActionUp ? tx80::kKeyEventKeyUp : 0);
-    deadline += milliseconds(macro.delay(k));
+  for (int k = 0; k < macro.EventCount(); ++k) {
+    input.KeyEvent(macro.Code(k), 0, macro.Action(k) == tx80::kActionUp ? tx80::kKeyEventKeyUp : 0);
+    deadline += milliseconds(macro.Delay(k));
     clock.SleepUntil(deadline);
   }
 }
@@ -80,11 +80,11 @@ int main(int argc, char** argv) {
 
   tx80::Macro macro;
   macro.SetName(u"timing");
-  macro.setRepeatCount(1);
-  macro.setEventCount(static_cast<uint8_t>(events));
+  macro.SetRepeatCount(1);
+  macro.SetEventCount(static_cast<uint8_t>(events));
   for (int k = 0; k < events; ++k) {
-    macro.setEvent(k, 'A', k % 2 == 0 ? tx80::kActionDown : tx80::kActionUp);
-    macro.setDelay(k, static_cast<uint16_t>(delayMs));
+    macro.SetEvent(k, 'A', k % 2 == 0 ? tx80::kActionDown : tx80::kActionUp);
+    macro.SetDelay(k, static_cast<uint16_t>(delayMs));
   }
 
   const struct {

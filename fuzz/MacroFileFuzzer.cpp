@@ -15,12 +15,12 @@ namespace {
 constexpr std::size_t kUncarriedByte = tx80::Macro::kSize - 1;
 
 bool SameStore(const tx80::MacroStore& a, const tx80::MacroStore& b) {
-  if (a.macroCount() != b.macroCount() || a.currentMacro() != b.currentMacro()) return false;
+  if (a.MacroCount() != b.MacroCount() || a.CurrentMacro() != b.CurrentMacro()) return false;
   const auto left = a.Macros();
   const auto right = b.Macros();
   for (std::size_t i = 0; i < left.size(); ++i)
     for (std::size_t j = 0; j < kUncarriedByte; ++j)
-      if (left[i].bytes()[j] != right[i].bytes()[j]) return false;
+      if (left[i].Bytes()[j] != right[i].Bytes()[j]) return false;
   return true;
 }
 

@@ -58,7 +58,7 @@ void FunctionExecutor::PerformPendingPress() {
     const int32_t code = context_.profile.Fields().K[slot - 1];
     if (role != 0) {
       ChangeDpiLevel(role);
-    } else if (code - kFirstMacroCode >= 0 && code - kFirstMacroCode < context_.macros.macroCount()) {
+    } else if (code - kFirstMacroCode >= 0 && code - kFirstMacroCode < context_.macros.MacroCount()) {
       if (auto macro = context_.macros.Copy(code - kFirstMacroCode))
         PlayMacro(*macro, context_.profile.Fields().MACRO_MODE2, flags, context_.platform.input, context_.platform.clock);
     } else {

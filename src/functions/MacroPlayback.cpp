@@ -85,14 +85,14 @@ class HeldInputs {
 
 int PlayCount(const Macro& macro, int32_t macroMode2) {
   if (macroMode2 != 0) return kHeldPlays;
-  return macro.repeatMode() == 0 ? 1 : macro.repeatCount();
+  return macro.RepeatMode() == 0 ? 1 : macro.RepeatCount();
 }
 
 }  // namespace
 
 void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags, InputInjector& input, Clock& clock) {
   const int plays = PlayCount(macro, macroMode2);
-  const int events = macro.eventCount();
+  const int events = macro.EventCount();
   HeldInputs held;
   auto stopped = [&] {
     if (!flags.MacroStop.load()) return false;
@@ -109,8 +109,8 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
   std::optional<Clock::TimePoint> due;
   for (int play = 0; play < plays; ++play) {
     for (int k = 0; k < events; ++k) {
-      const uint8_t code = macro.code(k);
-      const uint8_t action = macro.action(k);
+      const uint8_t code = macro.Code(k);
+      const uint8_t action = macro.Action(k);
       if (action == kActionDown) {
         HeldInputs::Inject(code, true, input);
         held.Pressed(code);
@@ -120,7 +120,7 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
       }
       const Clock::TimePoint sent = clock.Now();
       if (!due || sent - *due > kLatenessTolerance) due = sent;
-      *due += std::chrono::milliseconds(macro.delay(k));
+      *due += std::chrono::milliseconds(macro.Delay(k));
       clock.SleepUntil(*due);
       if (stopped()) return;
     }

@@ -17,7 +17,7 @@ inline constexpr int kHeldPlays = 100000;
 // between two events comes out more than 1 ms shorter than its recorded delay:
 // the schedule starts once the first event has gone out and starts again after
 // an event that went out more than 1 ms late.
-// Plays once, `repeatCount` times (repeatMode nonzero), or until stopped while
+// Plays once, RepeatCount times (RepeatMode nonzero), or until stopped while
 // held (`macroMode2` nonzero). MacroStop is looked at after each event's delay
 // and after each play; a stop releases every key and mouse button the macro
 // pressed and has not released. `macro` is the caller's own copy, so edits on

@@ -33,9 +33,9 @@ EventDisplay::EventDisplay(fw::ListBox& eventList, fw::Edit& repeatCountEdit, fw
     : eventList_(eventList), repeatCountEdit_(repeatCountEdit), mainWindow_(mainWindow), profile_(profile) {}
 
 void EventDisplay::FormatMacroEvent(const Macro& macro, int k, LineToSelect select) {
-  const uint8_t action = macro.action(k);
-  const std::u16string line = EventLine(macro.code(k), action, profile_.LanguageFlag());
-  if (k > 0) eventList_.AddString(DelayLine(macro.delay(k - 1)));
+  const uint8_t action = macro.Action(k);
+  const std::u16string line = EventLine(macro.Code(k), action, profile_.LanguageFlag());
+  if (k > 0) eventList_.AddString(DelayLine(macro.Delay(k - 1)));
   eventList_.AddString(line);
   if (action == kActionDown) ++counters_.down;
   if (action == kActionUp) ++counters_.up;
@@ -46,10 +46,10 @@ void EventDisplay::FormatMacroEvent(const Macro& macro, int k, LineToSelect sele
 void EventDisplay::RefreshEventList(const std::optional<Macro>& macro, LineToSelect select) {
   ResetCounters();
   eventList_.DeleteAll();
-  if (!macro || macro->eventCount() == 0) return;
-  for (int k = 0; k < macro->eventCount(); ++k) FormatMacroEvent(*macro, k, select);
-  if (macro->repeatMode() == 1) {
-    repeatCountEdit_.SetText(FormatDecimal(macro->repeatCount()));
+  if (!macro || macro->EventCount() == 0) return;
+  for (int k = 0; k < macro->EventCount(); ++k) FormatMacroEvent(*macro, k, select);
+  if (macro->RepeatMode() == 1) {
+    repeatCountEdit_.SetText(FormatDecimal(macro->RepeatCount()));
     repeatCountEdit_.Enable(true);
   } else {
     repeatCountEdit_.SetText(u"1");

@@ -26,13 +26,13 @@ class Macro {
   static_assert(kDelaysOffset == kEventsOffset + 2 * kEventSlots);
   static_assert(kSize == kDelaysOffset + 2 * kEventSlots);
 
-  using Bytes = std::array<uint8_t, kSize>;
+  using RecordBytes = std::array<uint8_t, kSize>;
 
   // A blank macro: 1064 zero bytes.
   Macro() = default;
 
-  const Bytes& bytes() const { return bytes_; }
-  Bytes& bytes() { return bytes_; }
+  const RecordBytes& Bytes() const { return bytes_; }
+  RecordBytes& Bytes() { return bytes_; }
 
   // The name up to its terminator (at most 20 code units are looked at).
   std::u16string Name() const;
@@ -40,22 +40,22 @@ class Macro {
   // rest of the field is zeroed.
   void SetName(std::u16string_view name);
 
-  uint8_t repeatMode() const { return bytes_[kRepeatModeOffset]; }
-  void setRepeatMode(uint8_t mode) { bytes_[kRepeatModeOffset] = mode; }
-  uint16_t repeatCount() const { return Read16(kRepeatCountOffset); }
-  void setRepeatCount(uint16_t count) { Write16(kRepeatCountOffset, count); }
-  uint8_t eventCount() const { return bytes_[kEventCountOffset]; }
-  void setEventCount(uint8_t count) { bytes_[kEventCountOffset] = count; }
+  uint8_t RepeatMode() const { return bytes_[kRepeatModeOffset]; }
+  void SetRepeatMode(uint8_t mode) { bytes_[kRepeatModeOffset] = mode; }
+  uint16_t RepeatCount() const { return Read16(kRepeatCountOffset); }
+  void SetRepeatCount(uint16_t count) { Write16(kRepeatCountOffset, count); }
+  uint8_t EventCount() const { return bytes_[kEventCountOffset]; }
+  void SetEventCount(uint8_t count) { bytes_[kEventCountOffset] = count; }
 
   // Event slot k, 0 <= k < kEventSlots.
-  uint8_t code(int k) const { return bytes_[kEventsOffset + 2 * k]; }
-  uint8_t action(int k) const { return bytes_[kEventsOffset + 2 * k + 1]; }
-  uint16_t delay(int k) const { return Read16(kDelaysOffset + 2 * k); }
-  void setEvent(int k, uint8_t code, uint8_t action) {
+  uint8_t Code(int k) const { return bytes_[kEventsOffset + 2 * k]; }
+  uint8_t Action(int k) const { return bytes_[kEventsOffset + 2 * k + 1]; }
+  uint16_t Delay(int k) const { return Read16(kDelaysOffset + 2 * k); }
+  void SetEvent(int k, uint8_t code, uint8_t action) {
     bytes_[kEventsOffset + 2 * k] = code;
     bytes_[kEventsOffset + 2 * k + 1] = action;
   }
-  void setDelay(int k, uint16_t delay) { Write16(kDelaysOffset + 2 * k, delay); }
+  void SetDelay(int k, uint16_t delay) { Write16(kDelaysOffset + 2 * k, delay); }
 
   bool operator==(const Macro&) const = default;
 
@@ -68,7 +68,7 @@ class Macro {
     bytes_[offset + 1] = static_cast<uint8_t>(value >> 8);
   }
 
-  Bytes bytes_{};
+  RecordBytes bytes_{};
 };
 
 // Event actions.

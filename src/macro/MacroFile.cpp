@@ -45,7 +45,7 @@ std::u16string EncodeMacroValue(const Macro& macro) {
   std::u16string value;
   value.reserve(kValueChars);
   for (std::size_t j = 0; j < Macro::kSize; ++j) {
-    const uint8_t byte = macro.bytes()[RecordOffset(j)];
+    const uint8_t byte = macro.Bytes()[RecordOffset(j)];
     // Zero-padded "%03d" of a byte.
     value.push_back(static_cast<char16_t>(u'0' + byte / 100));
     value.push_back(static_cast<char16_t>(u'0' + byte / 10 % 10));
@@ -59,7 +59,7 @@ Macro DecodeMacroValue(std::u16string_view value) {
   for (std::size_t j = 0; j < Macro::kSize; ++j) {
     const std::size_t start = j * kFieldChars;
     const std::u16string_view field = start < value.size() ? value.substr(start, kFieldChars) : std::u16string_view{};
-    macro.bytes()[RecordOffset(j)] = static_cast<uint8_t>(ParseDecimal(field) & 0xFF);
+    macro.Bytes()[RecordOffset(j)] = static_cast<uint8_t>(ParseDecimal(field) & 0xFF);
   }
   return macro;
 }

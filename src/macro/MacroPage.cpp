@@ -53,8 +53,8 @@ void MacroPage::DestroyControls() {
 }
 
 void MacroPage::ResetSelectedLine() {
-  const auto macro = store_.Copy(store_.currentMacro());
-  const int events = macro ? macro->eventCount() : 0;
+  const auto macro = store_.Copy(store_.CurrentMacro());
+  const int events = macro ? macro->EventCount() : 0;
   selectedLine_ = events > 0 ? 2 * events - 2 : 0;
 }
 
@@ -110,13 +110,13 @@ void MacroPage::ExportMacros() {
 void MacroPage::NewMacro() {
   std::u16string name = macroNameEdit_.Text();
   macroList_.SetFocus();
-  if (store_.macroCount() >= MacroStore::kMaxMacros || name.empty()) return;
+  if (store_.MacroCount() >= MacroStore::kMaxMacros || name.empty()) return;
   // The stored name holds 19 code units; looking up and listing the cut name
   // keeps the list, the store and the next lookup in agreement.
   name.resize(std::min(name.size(), Macro::kMaxNameLength));
   const int index = store_.FindMacro(name);
-  store_.setCurrentMacro(index);
-  if (index == store_.macroCount()) {
+  store_.SetCurrentMacro(index);
+  if (index == store_.MacroCount()) {
     store_.AddMacro(name);
     eventList_.DeleteAll();
     macroList_.AddString(name);
@@ -132,7 +132,7 @@ void MacroPage::DeleteMacro() {
   macroList_.DeleteString(line);
   const int next = line > 0 ? line - 1 : 0;
   macroList_.SetCurSel(next);
-  store_.setCurrentMacro(next);
+  store_.SetCurrentMacro(next);
   if (macroList_.Count() == 0) {
     macroNameEdit_.SetText(u"");
     repeatCountEdit_.SetText(u"1");
@@ -152,18 +152,18 @@ void MacroPage::SaveMacros() {
     count = 65535;
     repeatCountEdit_.SetText(u"65535");
   }
-  store_.SetRepeatCount(store_.currentMacro(), static_cast<uint16_t>(count));
+  store_.SetRepeatCount(store_.CurrentMacro(), static_cast<uint16_t>(count));
   const std::filesystem::path& file = context_.paths.macroFilePath;
   context_.ReportSave(file, SaveMacroFile(context_.platform.files, store_, file));
 }
 
 void MacroPage::ToggleRepeatMode() {
-  const int current = store_.currentMacro();
+  const int current = store_.CurrentMacro();
   const auto macro = store_.Copy(current);
   if (!macro) return;
-  if (macro->repeatMode() == 0) {
+  if (macro->RepeatMode() == 0) {
     store_.SetRepeatMode(current, 1);
-    repeatCountEdit_.SetText(FormatDecimal(macro->repeatCount()));
+    repeatCountEdit_.SetText(FormatDecimal(macro->RepeatCount()));
     repeatCountEdit_.Enable(true);
   } else {
     store_.SetRepeatMode(current, 0);
@@ -176,16 +176,16 @@ void MacroPage::ToggleRepeatMode() {
 void MacroPage::RefreshMacroList() {
   macroList_.DeleteAll();
   for (const auto& name : store_.Names()) macroList_.AddString(name);
-  if (store_.macroCount() == 0) return;
-  const int shown = std::clamp(store_.currentMacro(), 0, std::max(macroList_.Count() - 1, 0));
-  store_.setCurrentMacro(shown);
+  if (store_.MacroCount() == 0) return;
+  const int shown = std::clamp(store_.CurrentMacro(), 0, std::max(macroList_.Count() - 1, 0));
+  store_.SetCurrentMacro(shown);
   macroList_.SetCurSel(shown);
   ShowMacro();
 }
 
 void MacroPage::ShowMacro() {
   const int line = macroList_.CurSel();
-  store_.setCurrentMacro(line);
+  store_.SetCurrentMacro(line);
   macroNameEdit_.SetText(macroList_.Text(line));
   RefreshEventList(line);
 }
@@ -238,7 +238,7 @@ void MacroPage::OnCommitDelay() {
   // Anything else is put back as it was.
   const bool delayLine = menuMacro_ >= 0 && selectedLine_ % 2 != 0 && selectedLine_ < eventList_.Count();
   if (!delayLine) {
-    RefreshEventList(store_.currentMacro());
+    RefreshEventList(store_.CurrentMacro());
     return;
   }
   std::u16string text = eventList_.Text(selectedLine_);

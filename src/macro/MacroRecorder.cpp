@@ -67,7 +67,7 @@ void MacroRecorder::Start() {
   recorded_ = 0;
   display_.ResetCounters();
   store_.ResetMacro(target_, macroList_.Text(target_));
-  store_.setCurrentMacro(target_);
+  store_.SetCurrentMacro(target_);
   repeatCountEdit_.SetText(u"1");
   repeatCountEdit_.Enable(false);
   eventList_.DeleteAll();

@@ -10,9 +10,9 @@ namespace {
 
 // A header as a new or reset macro has it: played once, no events.
 void ResetHeader(Macro& macro) {
-  macro.setRepeatMode(0);
-  macro.setRepeatCount(1);
-  macro.setEventCount(0);
+  macro.SetRepeatMode(0);
+  macro.SetRepeatCount(1);
+  macro.SetEventCount(0);
 }
 
 bool IsEventSlot(int event) { return event >= 0 && event < Macro::kEventSlots; }
@@ -23,17 +23,17 @@ Macro* MacroStore::Find(int index) {
   return index >= 0 && index < macroCount_ ? &macros_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-int16_t MacroStore::macroCount() const {
+int16_t MacroStore::MacroCount() const {
   std::lock_guard lock(mutex_);
   return macroCount_;
 }
 
-int32_t MacroStore::currentMacro() const {
+int32_t MacroStore::CurrentMacro() const {
   std::lock_guard lock(mutex_);
   return currentMacro_;
 }
 
-void MacroStore::setCurrentMacro(int32_t index) {
+void MacroStore::SetCurrentMacro(int32_t index) {
   std::lock_guard lock(mutex_);
   currentMacro_ = index;
 }
@@ -97,16 +97,16 @@ bool MacroStore::InsertEvent(int index, int pos, uint8_t code, uint8_t action) {
   std::lock_guard lock(mutex_);
   Macro* macro = Find(index);
   if (!macro || pos < 0) return false;
-  const int count = macro->eventCount();
+  const int count = macro->EventCount();
   if (count >= kMaxEvents) return false;
   pos = std::min(pos, count);
   for (int k = count; k > pos; --k) {
-    macro->setEvent(k, macro->code(k - 1), macro->action(k - 1));
-    macro->setDelay(k, macro->delay(k - 1));
+    macro->SetEvent(k, macro->Code(k - 1), macro->Action(k - 1));
+    macro->SetDelay(k, macro->Delay(k - 1));
   }
-  macro->setEvent(pos, code, action);
-  macro->setDelay(pos, kInsertedDelay);
-  macro->setEventCount(static_cast<uint8_t>(count + 1));
+  macro->SetEvent(pos, code, action);
+  macro->SetDelay(pos, kInsertedDelay);
+  macro->SetEventCount(static_cast<uint8_t>(count + 1));
   return true;
 }
 
@@ -114,42 +114,42 @@ void MacroStore::RemoveEvent(int index, int pos) {
   std::lock_guard lock(mutex_);
   Macro* macro = Find(index);
   if (!macro || pos < 0) return;
-  const int oldCount = macro->eventCount();
+  const int oldCount = macro->EventCount();
   if (oldCount == 0) return;
   for (int k = pos; k + 1 < oldCount; ++k) {
-    macro->setEvent(k, macro->code(k + 1), macro->action(k + 1));
-    macro->setDelay(k, macro->delay(k + 1));
+    macro->SetEvent(k, macro->Code(k + 1), macro->Action(k + 1));
+    macro->SetDelay(k, macro->Delay(k + 1));
   }
-  macro->setEventCount(static_cast<uint8_t>(oldCount - 1));
+  macro->SetEventCount(static_cast<uint8_t>(oldCount - 1));
 }
 
 void MacroStore::SetDelay(int index, int event, int32_t value) {
   std::lock_guard lock(mutex_);
   Macro* macro = Find(index);
   if (!macro || !IsEventSlot(event)) return;
-  macro->setDelay(event, static_cast<uint16_t>(std::clamp<int32_t>(value, 0, 0xFFFF)));
+  macro->SetDelay(event, static_cast<uint16_t>(std::clamp<int32_t>(value, 0, 0xFFFF)));
 }
 
 void MacroStore::SetRepeatMode(int index, uint8_t mode) {
   std::lock_guard lock(mutex_);
-  if (Macro* macro = Find(index)) macro->setRepeatMode(mode);
+  if (Macro* macro = Find(index)) macro->SetRepeatMode(mode);
 }
 
 void MacroStore::SetRepeatCount(int index, uint16_t count) {
   std::lock_guard lock(mutex_);
-  if (Macro* macro = Find(index)) macro->setRepeatCount(count);
+  if (Macro* macro = Find(index)) macro->SetRepeatCount(count);
 }
 
 void MacroStore::SetEvent(int index, int event, uint8_t code, uint8_t action) {
   std::lock_guard lock(mutex_);
   Macro* macro = Find(index);
-  if (macro && IsEventSlot(event)) macro->setEvent(event, code, action);
+  if (macro && IsEventSlot(event)) macro->SetEvent(event, code, action);
 }
 
 void MacroStore::SetEventCount(int index, int count) {
   std::lock_guard lock(mutex_);
   Macro* macro = Find(index);
-  if (macro && count >= 0 && count <= Macro::kEventSlots) macro->setEventCount(static_cast<uint8_t>(count));
+  if (macro && count >= 0 && count <= Macro::kEventSlots) macro->SetEventCount(static_cast<uint8_t>(count));
 }
 
 void MacroStore::Replace(std::span<const Macro> macros) {

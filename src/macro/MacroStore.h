@@ -20,7 +20,7 @@ class WindowHost;
 // lock guards every operation, and readers get copies, so an edit or a delete
 // during playback never shows the player half an event.
 //
-// Slot indexes outside 0..macroCount-1 (event positions outside the record)
+// Slot indexes outside 0..MacroCount-1 (event positions outside the record)
 // address no macro: operations on them change nothing.
 class MacroStore {
  public:
@@ -30,19 +30,19 @@ class MacroStore {
   // Delay of an event inserted by editing, in milliseconds.
   static constexpr uint16_t kInsertedDelay = 30;
 
-  int16_t macroCount() const;
+  int16_t MacroCount() const;
   // Index of the macro shown on the macro page.
-  int32_t currentMacro() const;
-  void setCurrentMacro(int32_t index);
+  int32_t CurrentMacro() const;
+  void SetCurrentMacro(int32_t index);
 
-  // A copy of macro `index`; nothing when 0 <= index < macroCount does not hold.
+  // A copy of macro `index`; nothing when 0 <= index < MacroCount does not hold.
   std::optional<Macro> Copy(int index) const;
-  // Copies of macros 0..macroCount-1, taken under one lock (for saving).
+  // Copies of macros 0..MacroCount-1, taken under one lock (for saving).
   std::vector<Macro> Macros() const;
-  // Names of macros 0..macroCount-1 in list order.
+  // Names of macros 0..MacroCount-1 in list order.
   std::vector<std::u16string> Names() const;
 
-  // First macro whose name equals `name` code unit by code unit; macroCount
+  // First macro whose name equals `name` code unit by code unit; MacroCount
   // when none does.
   int FindMacro(std::u16string_view name) const;
   // Appends a macro with this name (cut to 19 code units), played once, no
@@ -75,7 +75,7 @@ class MacroStore {
   void SetEventCount(int index, int count);  // 0..255
 
   // Replaces macros 0..n-1 with `macros` (at most 12 are taken), sets
-  // macroCount to n and currentMacro to n - 1 (0 when empty). Slots at or
+  // MacroCount to n and CurrentMacro to n - 1 (0 when empty). Slots at or
   // beyond n keep what they held. Used by the macro file loader.
   void Replace(std::span<const Macro> macros);
 

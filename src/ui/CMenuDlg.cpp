@@ -74,7 +74,7 @@ void CMenuDlg::ReplaceSubMenu() {
 
   const fw::Rect list = Host().ScreenRect();
   const int32_t x = list.left + look_.W();
-  const int32_t y = SubMenuTop(list.top, row, look_.H(), context_.macros.macroCount());
+  const int32_t y = SubMenuTop(list.top, row, look_.H(), context_.macros.MacroCount());
   // The one replaced has no window left, and none of its handlers is running:
   // this paint came through the list's own message.
   state_.SubMenuWindow = std::make_unique<CSubMenuDlg>(context_);

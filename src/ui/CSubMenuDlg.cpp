@@ -56,7 +56,7 @@ CSubMenuDlg::~CSubMenuDlg() {
 bool CSubMenuDlg::OnInitDialog() {
   look_.ReadGeometry(kRowsInMask);
   group_ = state_.MenuHoverItem;
-  state_.SubRowCount = SubMenuRowCount(group_, context_.macros.macroCount());
+  state_.SubRowCount = SubMenuRowCount(group_, context_.macros.MacroCount());
   // An empty group (no macros) gets an empty outline: nothing shows or takes a click.
   Host().SetShape(look_.Outline(state_.SubRowCount));
   hoverRow_ = kNoRow;

@@ -213,8 +213,8 @@ class PagePaint {
     }
 
     if (f.MACRO_MODE2 != 0) Copy(down, items, kMacroModeElement);
-    const auto macro = sources_.macros.Copy(sources_.macros.currentMacro());
-    if (macro && macro->repeatMode() == 1) Copy(down, items, kRepeatElement);
+    const auto macro = sources_.macros.Copy(sources_.macros.CurrentMacro());
+    if (macro && macro->RepeatMode() == 1) Copy(down, items, kRepeatElement);
   }
 
   void DrawColorState(const fw::Image* over, const fw::Image* down) {

@@ -50,9 +50,9 @@ TEST(MacroScenario, RecordSavePlayAndReload) {
 
   MacroStore reloaded;
   LoadMacroFile(program.os.files, reloaded, program.dir / "Macro_EN.dat", program.os.dialogs, nullptr);
-  ASSERT_EQ(reloaded.macroCount(), 1);
+  ASSERT_EQ(reloaded.MacroCount(), 1);
   EXPECT_EQ(reloaded.Copy(0)->Name(), u"ab");
-  EXPECT_EQ(reloaded.Copy(0)->eventCount(), 4);
+  EXPECT_EQ(reloaded.Copy(0)->EventCount(), 4);
 }
 
 }  // namespace

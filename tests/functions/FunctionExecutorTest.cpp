@@ -139,9 +139,9 @@ TEST_F(FunctionExecutorTest, NextProfileWrapsFromFiveToOneAndSendsIt) {
 TEST_F(FunctionExecutorTest, PlaysTheAssignedMacro) {
   Macro macro;
   macro.SetName(u"ab");
-  macro.setEventCount(2);
-  macro.setEvent(0, 'A', kActionDown);
-  macro.setEvent(1, 'A', kActionUp);
+  macro.SetEventCount(2);
+  macro.SetEvent(0, 'A', kActionDown);
+  macro.SetEvent(1, 'A', kActionUp);
   program.context.macros.Replace(std::span(&macro, 1));
   Assign(41);
   PressSlot4();
@@ -162,13 +162,13 @@ class MacroStopTest : public FunctionExecutorTest {
   void Assign(int32_t other, int32_t macroMode2, uint16_t plays = 1) {
     Macro macro;
     macro.SetName(u"a");
-    macro.setRepeatMode(1);
-    macro.setRepeatCount(plays);
-    macro.setEventCount(2);
-    macro.setEvent(0, 'A', kActionDown);
-    macro.setEvent(1, 'A', kActionUp);
-    macro.setDelay(0, 10);
-    macro.setDelay(1, 10);
+    macro.SetRepeatMode(1);
+    macro.SetRepeatCount(plays);
+    macro.SetEventCount(2);
+    macro.SetEvent(0, 'A', kActionDown);
+    macro.SetEvent(1, 'A', kActionUp);
+    macro.SetDelay(0, 10);
+    macro.SetDelay(1, 10);
     program.context.macros.Replace(std::span(&macro, 1));
     ProfileFields fields = Profile(kFirstMacroCode);
     fields.K[5] = other;

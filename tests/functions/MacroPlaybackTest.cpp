@@ -24,15 +24,15 @@ struct Step {
 Macro MakeMacro(std::initializer_list<Step> steps, uint8_t repeatMode = 0, uint16_t repeatCount = 1) {
   Macro macro;
   macro.SetName(u"test");
-  macro.setRepeatMode(repeatMode);
-  macro.setRepeatCount(repeatCount);
+  macro.SetRepeatMode(repeatMode);
+  macro.SetRepeatCount(repeatCount);
   int k = 0;
   for (const Step& step : steps) {
-    macro.setEvent(k, step.code, step.action);
-    macro.setDelay(k, step.delay);
+    macro.SetEvent(k, step.code, step.action);
+    macro.SetDelay(k, step.delay);
     ++k;
   }
-  macro.setEventCount(static_cast<uint8_t>(k));
+  macro.SetEventCount(static_cast<uint8_t>(k));
   return macro;
 }
 

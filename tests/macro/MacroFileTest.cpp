@@ -25,12 +25,12 @@ std::u16string Repeat(std::u16string_view text, int times) {
 Macro AbMacro() {
   Macro macro;
   macro.SetName(u"ab");
-  macro.setRepeatCount(1);
-  macro.setEventCount(2);
-  macro.setEvent(0, 65, kActionDown);
-  macro.setDelay(0, 30);
-  macro.setEvent(1, 65, kActionUp);
-  macro.setDelay(1, 30);
+  macro.SetRepeatCount(1);
+  macro.SetEventCount(2);
+  macro.SetEvent(0, 65, kActionDown);
+  macro.SetDelay(0, 30);
+  macro.SetEvent(1, 65, kActionUp);
+  macro.SetDelay(1, 30);
   return macro;
 }
 
@@ -38,7 +38,7 @@ Macro AbMacro() {
 Macro NoiseMacro(uint32_t seed) {
   std::mt19937 random(seed);
   Macro macro;
-  for (auto& byte : macro.bytes()) byte = static_cast<uint8_t>(random());
+  for (auto& byte : macro.Bytes()) byte = static_cast<uint8_t>(random());
   return macro;
 }
 
@@ -81,13 +81,13 @@ TEST_F(MacroFileTest, EveryByteSurvivesButTheLastHalfDigit) {
 
   MacroStore loaded;
   LoadMacroFile(files, loaded, path, dialogs, nullptr);
-  ASSERT_EQ(loaded.macroCount(), 3);
-  EXPECT_EQ(loaded.currentMacro(), 2);
+  ASSERT_EQ(loaded.MacroCount(), 3);
+  EXPECT_EQ(loaded.CurrentMacro(), 2);
   for (int i = 0; i < 3; ++i) {
     Macro expected = saved[static_cast<std::size_t>(i)];
     // Slot 254's high delay byte is the last field; the reader's buffer holds
     // only its first two digits.
-    expected.bytes()[1063] = static_cast<uint8_t>(expected.bytes()[1063] / 10);
+    expected.Bytes()[1063] = static_cast<uint8_t>(expected.Bytes()[1063] / 10);
     EXPECT_EQ(*loaded.Copy(i), expected) << i;
   }
   EXPECT_TRUE(dialogs.Messages().empty());
@@ -109,8 +109,8 @@ TEST_F(MacroFileTest, EmptyStoreSavesACountOnly) {
   EXPECT_EQ(Key(u"0"), u"");
   store.Replace(std::vector<Macro>(2));
   Load();
-  EXPECT_EQ(store.macroCount(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.MacroCount(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
 }
 
 TEST_F(MacroFileTest, ShrinkingStoreLeavesOldKeysInTheFile) {
@@ -127,7 +127,7 @@ TEST_F(MacroFileTest, ShrinkingStoreLeavesOldKeysInTheFile) {
   EXPECT_EQ(Key(u"4"), oldFour);
   EXPECT_EQ(Key(u"0"), EncodeMacroValue(NoiseMacro(3)));
   Load();
-  EXPECT_EQ(store.macroCount(), 3);
+  EXPECT_EQ(store.MacroCount(), 3);
 }
 
 TEST_F(MacroFileTest, MissingFileWarnsAndEmptiesTheStore) {
@@ -136,8 +136,8 @@ TEST_F(MacroFileTest, MissingFileWarnsAndEmptiesTheStore) {
   ASSERT_EQ(dialogs.Messages().size(), 1u);
   EXPECT_EQ(dialogs.Messages()[0].text, u"找不到配置文件");
   EXPECT_EQ(dialogs.Messages()[0].caption, kMacroFileMessageCaption);
-  EXPECT_EQ(store.macroCount(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.MacroCount(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_FALSE(fs::exists(path));  // loading never creates the file
 }
 
@@ -156,9 +156,9 @@ TEST_F(MacroFileTest, DeclaredCountIsReadFromTwoCharactersAndKeptToTheTable) {
   for (const auto& c : cases) {
     WriteFile(std::string("[Macros]\r\nmacroNum=") + c.macroNum + "\r\n" + keys);
     Load();
-    ASSERT_EQ(store.macroCount(), c.count) << c.macroNum;
-    EXPECT_EQ(store.currentMacro(), c.count > 0 ? c.count - 1 : 0) << c.macroNum;
-    for (int i = 0; i < c.count; ++i) EXPECT_EQ(store.Copy(i)->bytes()[0], 100 + i);
+    ASSERT_EQ(store.MacroCount(), c.count) << c.macroNum;
+    EXPECT_EQ(store.CurrentMacro(), c.count > 0 ? c.count - 1 : 0) << c.macroNum;
+    for (int i = 0; i < c.count; ++i) EXPECT_EQ(store.Copy(i)->Bytes()[0], 100 + i);
   }
   EXPECT_TRUE(dialogs.Messages().empty());
 }
@@ -166,8 +166,8 @@ TEST_F(MacroFileTest, DeclaredCountIsReadFromTwoCharactersAndKeptToTheTable) {
 TEST_F(MacroFileTest, MissingKeyReadsAsABlankMacro) {
   WriteFile("[Macros]\r\nmacroNum=3\r\n0=065\r\n1=066\r\n");
   Load();
-  ASSERT_EQ(store.macroCount(), 3);
-  EXPECT_EQ(store.Copy(1)->bytes()[0], 66);
+  ASSERT_EQ(store.MacroCount(), 3);
+  EXPECT_EQ(store.Copy(1)->Bytes()[0], 66);
   EXPECT_EQ(*store.Copy(2), Macro{});
 }
 
@@ -184,9 +184,9 @@ TEST_F(MacroFileTest, DamagedFieldsDecodeToTheirLowByte) {
   };
   for (const auto& c : cases) {
     const Macro macro = DecodeMacroValue(c.value);
-    EXPECT_EQ(macro.bytes()[0], c.byte0);
-    EXPECT_EQ(macro.bytes()[1], c.byte1);
-    EXPECT_EQ(macro.bytes()[1063], 0);
+    EXPECT_EQ(macro.Bytes()[0], c.byte0);
+    EXPECT_EQ(macro.Bytes()[1], c.byte1);
+    EXPECT_EQ(macro.Bytes()[1063], 0);
   }
   // Fields past the record are not read.
   EXPECT_EQ(DecodeMacroValue(EncodeMacroValue(AbMacro()) + u"999"), AbMacro());

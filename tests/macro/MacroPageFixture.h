@@ -91,7 +91,7 @@ class MacroPageTest : public ::testing::Test {
       store.InsertEvent(index, k, event.code, event.action);
       store.SetDelay(index, k++, event.delay);
     }
-    store.setCurrentMacro(index);
+    store.SetCurrentMacro(index);
     page.RefreshMacroList();
     return index;
   }
@@ -117,8 +117,8 @@ class MacroPageTest : public ::testing::Test {
   std::vector<Event> Events(int index) {
     std::vector<Event> events;
     const auto macro = store.Copy(index);
-    for (int k = 0; macro && k < macro->eventCount(); ++k)
-      events.push_back({macro->code(k), macro->action(k), macro->delay(k)});
+    for (int k = 0; macro && k < macro->EventCount(); ++k)
+      events.push_back({macro->Code(k), macro->Action(k), macro->Delay(k)});
     return events;
   }
 

@@ -36,7 +36,7 @@ TEST_F(MacroPageTest, SelectingAMacroShowsIt) {
   AddMacro(u"first", {{'A', 1, 5}});
   AddMacro(u"second", kThreeEvents);
   macroList().Click(0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_EQ(nameEdit().Text(), u"first");
   EXPECT_EQ(eventList().Lines(), Lines{u"[↓]A"});
 }
@@ -46,9 +46,9 @@ TEST_F(MacroPageTest, NewMacroWithAnExistingNameSelectsIt) {
   AddMacro(u"b");
   nameEdit().SetText(u"a");
   page.NewMacro();
-  EXPECT_EQ(store.macroCount(), 2);
+  EXPECT_EQ(store.MacroCount(), 2);
   EXPECT_EQ(macroList().CurSel(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_TRUE(macroList().HasFocus());
 }
 
@@ -58,14 +58,14 @@ TEST_F(MacroPageTest, NewMacroCutsTheNameTo19CodeUnits) {
   nameEdit().SetText(longName);
   page.NewMacro();
   page.NewMacro();  // the same long name again finds the macro it made
-  EXPECT_EQ(store.macroCount(), 2);
+  EXPECT_EQ(store.MacroCount(), 2);
   EXPECT_EQ(macroList().Lines(), (Lines{u"a", longName.substr(0, 19)}));
   EXPECT_EQ(macroList().CurSel(), 1);
   EXPECT_TRUE(eventList().Lines().empty());
 
   nameEdit().SetText(u"");
   page.NewMacro();
-  EXPECT_EQ(store.macroCount(), 2);
+  EXPECT_EQ(store.MacroCount(), 2);
 }
 
 TEST_F(MacroPageTest, NoThirteenthMacro) {
@@ -73,7 +73,7 @@ TEST_F(MacroPageTest, NoThirteenthMacro) {
   page.RefreshMacroList();
   nameEdit().SetText(u"thirteen");
   page.NewMacro();
-  EXPECT_EQ(store.macroCount(), 12);
+  EXPECT_EQ(store.MacroCount(), 12);
   EXPECT_EQ(macroList().Lines().size(), 12u);
 }
 
@@ -85,7 +85,7 @@ TEST_F(MacroPageTest, DeletingTheFirstMacroSelectsTheNewFirst) {
   page.DeleteMacro();
   EXPECT_EQ(macroList().Lines(), (Lines{u"b", u"c"}));
   EXPECT_EQ(macroList().CurSel(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_EQ(nameEdit().Text(), u"b");
   EXPECT_EQ(eventList().Lines().size(), 5u);
 }
@@ -96,7 +96,7 @@ TEST_F(MacroPageTest, DeletingTheLastMacroEmptiesThePage) {
   store.SetRepeatCount(0, 4);
   page.RefreshMacroList();
   page.DeleteMacro();
-  EXPECT_EQ(store.macroCount(), 0);
+  EXPECT_EQ(store.MacroCount(), 0);
   EXPECT_EQ(nameEdit().Text(), u"");
   EXPECT_EQ(repeatEdit().Text(), u"1");
   EXPECT_FALSE(repeatEdit().IsEnabled());
@@ -108,11 +108,11 @@ TEST_F(MacroPageTest, DeleteMacroNeedsASelectionAndNoRecording) {
   AddMacro(u"b");
   macroList().SetCurSel(-1);
   page.DeleteMacro();
-  EXPECT_EQ(store.macroCount(), 2);
+  EXPECT_EQ(store.MacroCount(), 2);
   macroList().Click(1);
   page.ToggleRecording();
   page.DeleteMacro();
-  EXPECT_EQ(store.macroCount(), 2);
+  EXPECT_EQ(store.MacroCount(), 2);
 }
 
 TEST_F(MacroPageTest, SaveMacrosClampsTheRepeatCount) {
@@ -127,26 +127,26 @@ TEST_F(MacroPageTest, SaveMacrosClampsTheRepeatCount) {
     SCOPED_TRACE(Utf16ToUtf8(typed));
     repeatEdit().SetText(typed);
     page.SaveMacros();
-    EXPECT_EQ(store.Copy(0)->repeatCount(), stored);
+    EXPECT_EQ(store.Copy(0)->RepeatCount(), stored);
     EXPECT_EQ(repeatEdit().Text(), shown);
   }
   MacroStore reloaded;
   LoadMacroFile(os.files, reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
-  EXPECT_EQ(reloaded.Copy(0)->repeatCount(), 42);
+  EXPECT_EQ(reloaded.Copy(0)->RepeatCount(), 42);
 }
 
 TEST_F(MacroPageTest, SaveWithRepeatOffStoresOne) {
   AddMacro(u"m", {{'A', 1, 5}});
   store.SetRepeatCount(0, 9);
   page.SaveMacros();  // the disabled edit shows "1"
-  EXPECT_EQ(store.Copy(0)->repeatCount(), 1);
+  EXPECT_EQ(store.Copy(0)->RepeatCount(), 1);
 }
 
 TEST_F(MacroPageTest, ToggleRepeatModeTwiceShowsTheStoredCount) {
   AddMacro(u"m", {{'A', 1, 5}});
   store.SetRepeatCount(0, 5);
   page.ToggleRepeatMode();
-  EXPECT_EQ(store.Copy(0)->repeatMode(), 1);
+  EXPECT_EQ(store.Copy(0)->RepeatMode(), 1);
   EXPECT_EQ(repeatEdit().Text(), u"5");
   EXPECT_TRUE(repeatEdit().IsEnabled());
   repeatEdit().SetText(u"77");
@@ -155,7 +155,7 @@ TEST_F(MacroPageTest, ToggleRepeatModeTwiceShowsTheStoredCount) {
   EXPECT_FALSE(repeatEdit().IsEnabled());
   page.ToggleRepeatMode();
   EXPECT_EQ(repeatEdit().Text(), u"5");
-  EXPECT_EQ(store.Copy(0)->repeatCount(), 5);
+  EXPECT_EQ(store.Copy(0)->RepeatCount(), 5);
 }
 
 TEST_F(MacroPageTest, MenuShowsOnlyOverTheListsLines) {
@@ -212,7 +212,7 @@ TEST_F(MacroPageTest, InsertIntoAFullMacroWarns) {
   for (int k = 0; k < MacroStore::kMaxEvents; ++k) store.InsertEvent(index, k, 'A', 1);
   page.RefreshMacroList();
   RightClickLine(3, kAfterLeftDown);
-  EXPECT_EQ(store.Copy(index)->eventCount(), MacroStore::kMaxEvents);
+  EXPECT_EQ(store.Copy(index)->EventCount(), MacroStore::kMaxEvents);
   ASSERT_EQ(os.dialogs.Messages().size(), 1u);
   EXPECT_EQ(os.dialogs.Messages()[0].text, u"Overflow!!!");
   EXPECT_EQ(page.SelectedLine(), 3);
@@ -290,12 +290,12 @@ TEST_F(MacroPageTest, ImportAndExportThroughFileDialogs) {
   page.ExportMacros();
   os.dialogs.fileChoices.push_back(std::nullopt);
   page.ImportMacros();  // cancelled
-  EXPECT_EQ(store.macroCount(), 1);
+  EXPECT_EQ(store.MacroCount(), 1);
 
   AddMacro(u"extra");
   os.dialogs.fileChoices.push_back(exported);
   page.ImportMacros();
-  EXPECT_EQ(store.macroCount(), 1);
+  EXPECT_EQ(store.MacroCount(), 1);
   EXPECT_EQ(macroList().Lines(), Lines{u"kept"});
   EXPECT_EQ(Events(0), std::vector<Event>(kThreeEvents));
 

@@ -27,14 +27,14 @@ TEST_F(MacroRecordScenario, RecordSaveAndReload) {
 
   MacroStore reloaded;
   LoadMacroFile(os.files, reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
-  ASSERT_EQ(reloaded.macroCount(), 1);
+  ASSERT_EQ(reloaded.MacroCount(), 1);
   const auto macro = reloaded.Copy(0);
   EXPECT_EQ(macro->Name(), u"ab");
-  EXPECT_EQ(macro->repeatMode(), 0);
-  EXPECT_EQ(macro->repeatCount(), 1);
+  EXPECT_EQ(macro->RepeatMode(), 0);
+  EXPECT_EQ(macro->RepeatCount(), 1);
   const std::vector<Event> expected{{'A', 1, 80}, {'A', 2, 220}, {'B', 1, 45}, {'B', 2, 30}};
   std::vector<Event> events;
-  for (int k = 0; k < macro->eventCount(); ++k) events.push_back({macro->code(k), macro->action(k), macro->delay(k)});
+  for (int k = 0; k < macro->EventCount(); ++k) events.push_back({macro->Code(k), macro->Action(k), macro->Delay(k)});
   EXPECT_EQ(events, expected);
   EXPECT_EQ(eventList().Lines(), (std::vector<std::u16string>{u"[↓]A", u"    80ms", u"[↑]A", u"    220ms", u"[↓]B",
                                                               u"    45ms", u"[↑]B"}));

@@ -119,14 +119,14 @@ TEST_F(MacroRecorderTest, StartResetsTheMacroAndTheCaptureEndsWithTheRecording) 
   page.ToggleRecording();
   EXPECT_TRUE(page.Recording());
   EXPECT_TRUE(os.keyboardHook.Installed());
-  EXPECT_EQ(store.currentMacro(), target);
+  EXPECT_EQ(store.CurrentMacro(), target);
   EXPECT_EQ(repeatEdit().Text(), u"1");
   EXPECT_FALSE(repeatEdit().IsEnabled());
   EXPECT_TRUE(eventList().Lines().empty());
   const auto reset = store.Copy(target);
   EXPECT_EQ(reset->Name(), u"rec");
-  EXPECT_EQ(reset->repeatMode(), 0);
-  EXPECT_EQ(reset->repeatCount(), 1);
+  EXPECT_EQ(reset->RepeatMode(), 0);
+  EXPECT_EQ(reset->RepeatCount(), 1);
 
   Tap(10, 'Q');
   EXPECT_TRUE(os.keyboardHook.Unhooked().empty());  // nothing reached another program

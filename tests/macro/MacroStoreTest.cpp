@@ -14,14 +14,14 @@ namespace {
 TEST(MacroRecordTest, FieldsLieAtTheirOffsetsLittleEndian) {
   Macro macro;
   macro.SetName(u"a\u5B8F");  // U+5B8F: low byte first
-  macro.setRepeatMode(1);
-  macro.setRepeatCount(0x1234);
-  macro.setEventCount(2);
-  macro.setEvent(3, 65, kActionUp);
-  macro.setDelay(3, 0xABCD);
-  macro.setDelay(254, 0x0102);
+  macro.SetRepeatMode(1);
+  macro.SetRepeatCount(0x1234);
+  macro.SetEventCount(2);
+  macro.SetEvent(3, 65, kActionUp);
+  macro.SetDelay(3, 0xABCD);
+  macro.SetDelay(254, 0x0102);
 
-  const auto& b = macro.bytes();
+  const auto& b = macro.Bytes();
   EXPECT_EQ(b.size(), 1064u);
   EXPECT_EQ(b[0], 'a');
   EXPECT_EQ(b[1], 0);
@@ -43,17 +43,17 @@ TEST(MacroRecordTest, FieldsLieAtTheirOffsetsLittleEndian) {
 
 TEST(MacroRecordTest, LongNameIsCutToNineteenUnitsAndKeepsItsTerminator) {
   Macro macro;
-  macro.bytes().fill(0xEE);
+  macro.Bytes().fill(0xEE);
   macro.SetName(u"abcdefghijklmnopqrstuvwxyz");
   EXPECT_EQ(macro.Name(), u"abcdefghijklmnopqrs");
-  EXPECT_EQ(macro.bytes()[38], 0);
-  EXPECT_EQ(macro.bytes()[39], 0);
-  EXPECT_EQ(macro.bytes()[40], 0xEE);  // the header is not the name's
+  EXPECT_EQ(macro.Bytes()[38], 0);
+  EXPECT_EQ(macro.Bytes()[39], 0);
+  EXPECT_EQ(macro.Bytes()[40], 0xEE);  // the header is not the name's
 }
 
 TEST(MacroRecordTest, NameWithoutTerminatorStopsAtTheField) {
   Macro macro;
-  std::fill_n(macro.bytes().begin(), 44, uint8_t{'x'});
+  std::fill_n(macro.Bytes().begin(), 44, uint8_t{'x'});
   EXPECT_EQ(macro.Name().size(), 20u);
 }
 
@@ -69,13 +69,13 @@ class MacroStoreTest : public ::testing::Test {
   std::vector<int> Codes(int index) {
     const Macro macro = *store.Copy(index);
     std::vector<int> codes;
-    for (int k = 0; k < macro.eventCount(); ++k) codes.push_back(macro.code(k));
+    for (int k = 0; k < macro.EventCount(); ++k) codes.push_back(macro.Code(k));
     return codes;
   }
   std::vector<int> Delays(int index) {
     const Macro macro = *store.Copy(index);
     std::vector<int> delays;
-    for (int k = 0; k < macro.eventCount(); ++k) delays.push_back(macro.delay(k));
+    for (int k = 0; k < macro.EventCount(); ++k) delays.push_back(macro.Delay(k));
     return delays;
   }
 
@@ -83,8 +83,8 @@ class MacroStoreTest : public ::testing::Test {
 };
 
 TEST_F(MacroStoreTest, EmptyStore) {
-  EXPECT_EQ(store.macroCount(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.MacroCount(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_EQ(store.FindMacro(u"x"), 0);
   EXPECT_FALSE(store.Copy(0));
   EXPECT_FALSE(store.InsertEvent(0, 0, 65, kActionDown));
@@ -103,7 +103,7 @@ TEST_F(MacroStoreTest, AddMacroRefusesAFullStoreAndAnEmptyName) {
   EXPECT_EQ(store.AddMacro(u""), -1);
   Fill(12);
   EXPECT_EQ(store.AddMacro(u"thirteen"), -1);
-  EXPECT_EQ(store.macroCount(), 12);
+  EXPECT_EQ(store.MacroCount(), 12);
 }
 
 TEST_F(MacroStoreTest, NewMacroInAReusedSlotHasNoEventsAndPlaysOnce) {
@@ -114,9 +114,9 @@ TEST_F(MacroStoreTest, NewMacroInAReusedSlotHasNoEventsAndPlaysOnce) {
   ASSERT_EQ(store.AddMacro(u"fresh"), 1);
   const Macro macro = *store.Copy(1);
   EXPECT_EQ(macro.Name(), u"fresh");
-  EXPECT_EQ(macro.repeatMode(), 0);
-  EXPECT_EQ(macro.repeatCount(), 1);
-  EXPECT_EQ(macro.eventCount(), 0);
+  EXPECT_EQ(macro.RepeatMode(), 0);
+  EXPECT_EQ(macro.RepeatCount(), 1);
+  EXPECT_EQ(macro.EventCount(), 0);
 }
 
 TEST_F(MacroStoreTest, RemoveMacroMovesLaterMacrosDown) {
@@ -129,7 +129,7 @@ TEST_F(MacroStoreTest, RemoveMacroMovesLaterMacrosDown) {
 
   store.RemoveMacro(4);
   store.RemoveMacro(-1);
-  EXPECT_EQ(store.macroCount(), 4);
+  EXPECT_EQ(store.MacroCount(), 4);
 }
 
 TEST_F(MacroStoreTest, ResetMacroBlanksTheRecord) {
@@ -139,7 +139,7 @@ TEST_F(MacroStoreTest, ResetMacroBlanksTheRecord) {
   store.ResetMacro(1, u"again");
   Macro expected;
   expected.SetName(u"again");
-  expected.setRepeatCount(1);
+  expected.SetRepeatCount(1);
   EXPECT_EQ(*store.Copy(1), expected);
 }
 
@@ -147,7 +147,7 @@ TEST_F(MacroStoreTest, InsertEventStopsAt254Events) {
   Fill(1);
   store.SetEventCount(0, 253);
   EXPECT_TRUE(store.InsertEvent(0, 253, 66, kActionUp));
-  EXPECT_EQ(store.Copy(0)->eventCount(), 254);
+  EXPECT_EQ(store.Copy(0)->EventCount(), 254);
   const Macro full = *store.Copy(0);
   EXPECT_FALSE(store.InsertEvent(0, 0, 67, kActionDown));
   EXPECT_EQ(*store.Copy(0), full);
@@ -164,7 +164,7 @@ TEST_F(MacroStoreTest, InsertEventOrWarnShowsOverflowOnlyForAFullMacro) {
   EXPECT_FALSE(InsertEventOrWarn(store, dialogs, nullptr, 0, 0, 65, kActionDown));
   ASSERT_EQ(dialogs.Messages().size(), 1u);
   EXPECT_EQ(dialogs.Messages()[0].text, u"Overflow!!!");
-  EXPECT_EQ(store.Copy(0)->eventCount(), 254);
+  EXPECT_EQ(store.Copy(0)->EventCount(), 254);
 }
 
 TEST_F(MacroStoreTest, InsertEventShiftsEventsWithTheirDelays) {
@@ -175,7 +175,7 @@ TEST_F(MacroStoreTest, InsertEventShiftsEventsWithTheirDelays) {
   ASSERT_TRUE(store.InsertEvent(0, 0, 1, kActionDown));  // at 0: everything moves up
   EXPECT_EQ(Codes(0), (std::vector<int>{1, 0, 2}));
   EXPECT_EQ(Delays(0), (std::vector<int>{30, 100, 200}));
-  EXPECT_EQ(store.Copy(0)->action(2), kActionUp);
+  EXPECT_EQ(store.Copy(0)->Action(2), kActionUp);
 
   ASSERT_TRUE(store.InsertEvent(0, 99, 9, kActionDown));  // beyond the end appends
   EXPECT_EQ(Codes(0), (std::vector<int>{1, 0, 2, 9}));
@@ -193,9 +193,9 @@ TEST_F(MacroStoreTest, RemoveEvent) {
   store.RemoveEvent(0, 7);  // beyond the end: only shortens
   EXPECT_EQ(Codes(0), std::vector<int>{0});
   store.RemoveEvent(0, 0);
-  EXPECT_EQ(store.Copy(0)->eventCount(), 0);
+  EXPECT_EQ(store.Copy(0)->EventCount(), 0);
   store.RemoveEvent(0, 0);
-  EXPECT_EQ(store.Copy(0)->eventCount(), 0);
+  EXPECT_EQ(store.Copy(0)->EventCount(), 0);
 }
 
 TEST_F(MacroStoreTest, SetDelayClampsInsteadOfWrapping) {
@@ -207,23 +207,23 @@ TEST_F(MacroStoreTest, SetDelayClampsInsteadOfWrapping) {
                {INT_MAX, 65535}, {-1, 0}, {INT_MIN, 0}};
   for (const auto& c : cases) {
     store.SetDelay(0, 0, c.typed);
-    EXPECT_EQ(store.Copy(0)->delay(0), c.stored) << c.typed;
+    EXPECT_EQ(store.Copy(0)->Delay(0), c.stored) << c.typed;
   }
   store.SetDelay(0, 255, 5);  // no such slot
   store.SetDelay(0, -1, 5);
-  EXPECT_EQ(store.Copy(0)->delay(0), 0);
+  EXPECT_EQ(store.Copy(0)->Delay(0), 0);
 }
 
 TEST_F(MacroStoreTest, ReplaceSetsCountAndCurrentMacro) {
   std::vector<Macro> macros(3);
   macros[2].SetName(u"third");
   store.Replace(macros);
-  EXPECT_EQ(store.macroCount(), 3);
-  EXPECT_EQ(store.currentMacro(), 2);
+  EXPECT_EQ(store.MacroCount(), 3);
+  EXPECT_EQ(store.CurrentMacro(), 2);
   EXPECT_EQ(store.Copy(2)->Name(), u"third");
   store.Replace({});
-  EXPECT_EQ(store.macroCount(), 0);
-  EXPECT_EQ(store.currentMacro(), 0);
+  EXPECT_EQ(store.MacroCount(), 0);
+  EXPECT_EQ(store.CurrentMacro(), 0);
 }
 
 // The player copies while the page edits: every copy must be a state some
@@ -235,9 +235,9 @@ TEST_F(MacroStoreTest, CopiesTakenDuringEditsAreWhole) {
   std::thread player([&] {
     while (!done) {
       const Macro macro = *store.Copy(0);
-      for (int k = 0; k < macro.eventCount(); ++k) {
-        ASSERT_EQ(macro.code(k), macro.eventCount() - k);
-        ASSERT_EQ(macro.delay(k), 30);
+      for (int k = 0; k < macro.EventCount(); ++k) {
+        ASSERT_EQ(macro.Code(k), macro.EventCount() - k);
+        ASSERT_EQ(macro.Delay(k), 30);
       }
     }
   });

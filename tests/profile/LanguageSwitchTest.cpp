@@ -75,7 +75,7 @@ TEST_F(LanguageSwitchTest, EnglishElementSwitchesEverythingAtOnceAndForTheNextSt
   SimWindowHost& window = Start("0");
   const std::vector<fw::Rect> outline = window.Shape();
   const ProfileFields fields = program.context.profile.Fields();
-  ASSERT_EQ(program.context.macros.macroCount(), 1);
+  ASSERT_EQ(program.context.macros.MacroCount(), 1);
   ASSERT_EQ(TrayMenuFirstItem(), u"显示窗口   ");
   const std::u16string chineseName = program.context.skin.FunctionNames[1];
   program.mouse->ClearReports();
@@ -84,7 +84,7 @@ TEST_F(LanguageSwitchTest, EnglishElementSwitchesEverythingAtOnceAndForTheNextSt
   EXPECT_EQ(window.Caption(), kCaptionEnglish);
   EXPECT_EQ(VerSel(), "1");
   EXPECT_NE(program.context.skin.FunctionNames[1], chineseName);
-  EXPECT_EQ(program.context.macros.macroCount(), 2);
+  EXPECT_EQ(program.context.macros.MacroCount(), 2);
   EXPECT_EQ(program.context.paths.macroFilePath, program.dir / "Macro_EN.dat");
   EXPECT_EQ(TrayMenuFirstItem(), u"Show Window");
   const SimCanvas* page = window.Paint();
@@ -106,9 +106,9 @@ TEST_F(LanguageSwitchTest, EnglishElementSwitchesEverythingAtOnceAndForTheNextSt
 TEST_F(LanguageSwitchTest, SwitchingToTheLanguageShownReloadsAndDropsUnsavedMacroEdits) {
   Start("01");
   program.context.macros.AddMacro(u"Unsaved");
-  ASSERT_EQ(program.context.macros.macroCount(), 3);
+  ASSERT_EQ(program.context.macros.MacroCount(), 3);
   Click(kEnglishElement);
-  EXPECT_EQ(program.context.macros.macroCount(), 2);
+  EXPECT_EQ(program.context.macros.MacroCount(), 2);
   EXPECT_EQ(VerSel(), "1");
 }
 

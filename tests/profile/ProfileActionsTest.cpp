@@ -291,7 +291,7 @@ TEST(ProfileReset, StoresTheFactoryProfilesAndAppliesTheCurrentOne) {
     MacroStore defaults;
     const char* folder = c.language ? "INI_EN" : "INI_CN";
     LoadMacroFile(program.os.files, defaults, program.dir / "skins" / folder / "defMacro.dat", program.os.dialogs, nullptr);
-    ASSERT_GT(defaults.macroCount(), 0);
+    ASSERT_GT(defaults.MacroCount(), 0);
     EXPECT_EQ(program.context.macros.Names(), defaults.Names());
     EXPECT_EQ(program.os.childControls.ListBox(MacroPage::kMacroListId)->Lines(), defaults.Names());
     MacroStore saved;

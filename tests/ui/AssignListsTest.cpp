@@ -71,7 +71,7 @@ class SubListPlacementTest : public AssignListsTest, public ::testing::WithParam
 
 TEST_P(SubListPlacementTest, RestingOnAGroupRowOpensItsMembersBesideTheList) {
   const SubListCase& c = GetParam();
-  while (context.macros.macroCount() > c.macros) context.macros.RemoveMacro(0);
+  while (context.macros.MacroCount() > c.macros) context.macros.RemoveMacro(0);
   Open(3);
   RestOn(c.row);
   SimWindowHost* sub = SubList();

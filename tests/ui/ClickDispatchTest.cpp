@@ -278,7 +278,7 @@ TEST_F(ClickDispatchTest, MacroElementsRunTheMacroPage) {
   EXPECT_TRUE(dialogs[0].save);
   EXPECT_FALSE(dialogs[1].save);
   user.Click(user.Advanced(3));  // delete
-  EXPECT_EQ(program.context.macros.macroCount(), 0);
+  EXPECT_EQ(program.context.macros.MacroCount(), 0);
 }
 
 }  // namespace

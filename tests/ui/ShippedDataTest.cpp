@@ -122,20 +122,20 @@ TEST(ShippedDataTest, DefaultMacrosLoadInBothLanguages) {
 
     MacroStore store;
     LoadMacroFile(files, store, defaults, dialogs, nullptr);
-    ASSERT_EQ(store.macroCount(), kDefaultMacros);
+    ASSERT_EQ(store.MacroCount(), kDefaultMacros);
     names[english] = store.Names();
     for (int i = 0; i < kDefaultMacros; ++i) {
       const Macro m = *store.Copy(i);
       SCOPED_TRACE(i);
       EXPECT_FALSE(m.Name().empty());
-      EXPECT_GE(m.repeatCount(), 1);
-      ASSERT_GT(m.eventCount(), 0);
+      EXPECT_GE(m.RepeatCount(), 1);
+      ASSERT_GT(m.EventCount(), 0);
       int held = 0;  // every press is released again
-      for (int k = 0; k < m.eventCount(); ++k) {
-        EXPECT_TRUE(m.action(k) == kActionDown || m.action(k) == kActionUp);
-        EXPECT_TRUE(m.code(k) >= 1 && m.code(k) <= kMouseMiddleCode);
-        EXPECT_GT(m.delay(k), 0);
-        held += m.action(k) == kActionDown ? 1 : -1;
+      for (int k = 0; k < m.EventCount(); ++k) {
+        EXPECT_TRUE(m.Action(k) == kActionDown || m.Action(k) == kActionUp);
+        EXPECT_TRUE(m.Code(k) >= 1 && m.Code(k) <= kMouseMiddleCode);
+        EXPECT_GT(m.Delay(k), 0);
+        held += m.Action(k) == kActionDown ? 1 : -1;
         EXPECT_GE(held, 0);
       }
       EXPECT_EQ(held, 0);

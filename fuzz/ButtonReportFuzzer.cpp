@@ -63,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const bool twoBytes = report.size() >= 2;
     const uint8_t state = twoBytes ? report[1] : 0;
-    const bool press = twoBytes && state >= tx80::ButtonReportReader::kFirstPressCode;
+    const bool press = twoBytes && state >= tx80::PressCode(1);
     const bool release = twoBytes && state == 0;
     if (!before.active) {
-      const bool startClick = release && report[0] == tx80::ButtonReportReader::kButtonReportId;
+      const bool startClick = release && report[0] == tx80::kButtonReportId;
       Check(after.active == startClick, "start click");
       Check(after.pending == before.pending && after.stop == before.stop && after.code == before.code &&
                 after.posted == before.posted,

@@ -9,10 +9,6 @@
 
 namespace tx80 {
 
-namespace {
-constexpr int32_t kProfiles = 5;
-}  // namespace
-
 GameProfilesDlg::GameProfilesDlg(AppContext& context, std::function<void()> rulesChanged)
     : fw::Dialog(context.profile.LanguageFlag() ? kTemplateEnglish : kTemplateChinese),
       context_(context),
@@ -42,7 +38,7 @@ bool GameProfilesDlg::OnCommand(uint32_t id, uint32_t) {
 
 void GameProfilesDlg::AddProgram() {
   const int32_t profile = ParseDecimal(profileEdit_.Text());
-  if (profile < 1 || profile > kProfiles) {
+  if (!IsProfile(profile)) {
     Tell(u"Type a profile number from 1 to 5.", u"请输入 1 到 5 之间的配置编号。");
     profileEdit_.SetFocus();
     profileEdit_.SelectAll();

@@ -42,7 +42,7 @@ void RecordAndSendProfile(AppContext& context) {
   const std::filesystem::path& config = context.paths.configPath;
   context.ReportSave(config, SaveAppliedProfile(context.platform.files, fields, config, state.CurConfig));
 
-  for (int slot = 1; slot <= 7; ++slot) {
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot) {
     const FunctionInfo function = LookupFunction(fields.K[slot - 1]);
     flags.DpiRole[slot - 1] = function.dpiRole;
     context.commands.SendIfOpen(ButtonCommand(DeviceButtonTable[slot - 1], function.deviceCode));
@@ -52,7 +52,7 @@ void RecordAndSendProfile(AppContext& context) {
   context.commands.Send(WheelCommand(fields.WHEEL_STATUS));
   const ProfileState active = context.profile.Activate();
   // A level from a hand-edited file must not index past the four levels.
-  const int level = std::clamp(fields.DPI_LEVEL, 0, 3);
+  const int level = std::clamp(fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
   context.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(active.ActiveDpiSet[level], active.ActiveLedMode)));
   context.RepaintMainWindow();
   context.commands.Send(FireTimeCommand(fields.FIRE_TIME));

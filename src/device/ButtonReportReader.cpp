@@ -14,7 +14,7 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
   if (!flags.DriverActive) {
     // While waiting, only the release of a reported button (the start click)
     // counts; presses are dropped, not performed later.
-    if (report[0] == kButtonReportId && state == 0) {
+    if (report[0] == kButtonReportId && state == kReleaseCode) {
       flags.DriverActive = true;
       flags.BlinkRequested = false;
       flags.StartKeyBlink = false;
@@ -23,7 +23,7 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
     return;
   }
   const bool holdMode = context_.profile.Fields().MACRO_MODE2 != 0;
-  if (state >= kFirstPressCode) {
+  if (state >= PressCode(1)) {
     if (!flags.ButtonPending) {
       // No press is being performed, so a stop still set belongs to none: the
       // release of a button that plays nothing, or a stop that came as the last
@@ -36,7 +36,7 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
     } else if (!holdMode) {
       flags.MacroStop = true;  // a second press stops the running macro
     }
-  } else if (state == 0 && holdMode) {
+  } else if (state == kReleaseCode && holdMode) {
     flags.MacroStop = true;  // releasing the button ends a macro repeated while held
   }
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "device/ButtonReport.h"
+
 namespace tx80 {
 
 struct AppContext;
@@ -12,8 +14,6 @@ struct AppContext;
 // start click that ends the wait after an apply.
 class ButtonReportReader {
  public:
-  static constexpr uint8_t kButtonReportId = 6;
-  static constexpr uint8_t kFirstPressCode = 241;  // 240 + device button 1
   static constexpr int kPauseMs = 2;
 
   explicit ButtonReportReader(AppContext& context) : context_(context) {}

@@ -4,20 +4,18 @@
 
 #include "app/AppContext.h"
 #include "device/ApplyProfile.h"
+#include "device/ButtonReport.h"
 #include "functions/FunctionCatalog.h"
 #include "functions/MacroPlayback.h"
 #include "profile/SettingsFile.h"
 #include "ui/OnScreenNotice.h"
-#include "ui/PageTexts.h"
 
 namespace tx80 {
 
 namespace {
 
-constexpr int kLevels = 4;
 constexpr uint8_t kLedOff = 3;
 constexpr int kShortcutHoldMs = 20;
-constexpr int32_t kProfiles = 5;
 
 constexpr uint8_t kVkControl = 0x11;
 constexpr uint8_t kVkAlt = 0x12;
@@ -28,16 +26,16 @@ constexpr char16_t kComputerFolder[] = u"::{20D04FE0-3AEA-1069-A2D8-08002B30309D
 // The level a DPI function moves to from `current`; `current` when no enabled
 // level lies that way. At most the four levels are looked at, so a profile
 // without an enabled level (a hand-edited file) cannot loop.
-int NextDpiLevel(int role, int current, const std::array<uint8_t, 4>& enabled) {
+int NextDpiLevel(int role, int current, const std::array<uint8_t, kDpiLevelCount>& enabled) {
   if (role == -1) {
     for (int level = current - 1; level >= 0; --level)
       if (enabled[level] == 1) return level;
   } else if (role == 1) {
-    for (int level = current + 1; level < kLevels; ++level)
+    for (int level = current + 1; level < kDpiLevelCount; ++level)
       if (enabled[level] == 1) return level;
   } else {
-    for (int step = 1; step <= kLevels; ++step) {
-      const int level = (current + step) % kLevels;
+    for (int step = 1; step <= kDpiLevelCount; ++step) {
+      const int level = (current + step) % kDpiLevelCount;
       if (enabled[level] == 1) return level;
     }
   }
@@ -50,16 +48,16 @@ void FunctionExecutor::PerformPendingPress() {
   DriverFlags& flags = context_.flags;
   if (!flags.ButtonPending) return;
   const uint8_t pressed = flags.PressedCode;
-  for (int slot = 1; slot <= 7; ++slot) {
-    if (pressed != 240 + DeviceButtonTable[slot - 1]) continue;
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot) {
+    if (pressed != PressCode(DeviceButtonTable[slot - 1])) continue;
     // The role is what the last apply told the mouse; the function is what the
     // slot holds now.
     const int role = flags.DpiRole[slot - 1];
     const int32_t code = context_.profile.Fields().K[slot - 1];
     if (role != 0) {
       ChangeDpiLevel(role);
-    } else if (code - kFirstMacroCode >= 0 && code - kFirstMacroCode < context_.macros.MacroCount()) {
-      if (auto macro = context_.macros.Copy(code - kFirstMacroCode))
+    } else if (code - function_code::kFirstMacro >= 0 && code - function_code::kFirstMacro < context_.macros.MacroCount()) {
+      if (auto macro = context_.macros.Copy(code - function_code::kFirstMacro))
         PlayMacro(*macro, context_.profile.Fields().MACRO_MODE2, flags, context_.platform.input, context_.platform.clock);
     } else {
       Perform(code);
@@ -85,7 +83,7 @@ void FunctionExecutor::ChangeDpiLevel(int role) {
   // keeps config.ini, the model and the mouse at the same level.
   std::lock_guard operation(context_.profileOperation);
   const ProfileState state = context_.profile.Snapshot();
-  const int current = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
+  const int current = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
   const int level = NextDpiLevel(role, current, state.fields.DPI_SET_EN);
   context_.profile.SetDpiLevel(level);
   const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
@@ -102,7 +100,7 @@ void FunctionExecutor::ToggleLed() {
   uint8_t toggle = context_.flags.LedToggleState;
   toggle = toggle != kLedOff ? kLedOff : state.ActiveLedMode;
   context_.flags.LedToggleState = toggle;
-  const int level = std::clamp(state.fields.DPI_LEVEL, 0, kLevels - 1);
+  const int level = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
   context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
   context_.RepaintMainWindow();
   PostOnScreenNotice(context_.mainWindow,
@@ -124,7 +122,7 @@ void FunctionExecutor::NextProfile() {
   {
     std::lock_guard operation(context_.profileOperation);
     const int32_t current = context_.profile.CurConfig();
-    next = current >= kProfiles ? 1 : current + 1;
+    next = current >= kProfileCount ? 1 : current + 1;
     context_.profile.SetCurConfig(next);
     LoadProfile(context_.platform.files, context_.profile, context_.paths.configPath, next, false);
     RecordAndSendProfile(context_);
@@ -137,26 +135,27 @@ void FunctionExecutor::NextProfile() {
 void FunctionExecutor::Perform(int32_t code) {
   InputInjector& input = context_.platform.input;
   Shell& shell = context_.platform.shell;
+  using namespace function_code;
   switch (code) {
-    case 19:
+    case kLedToggle:
       ToggleLed();
       break;
-    case 26:
+    case kMute:
       input.KeyEvent(kVkVolumeMute, 0, 0);  // key-down only
       break;
-    case 31:
+    case kCopy:
       CtrlShortcut('C');
       break;
-    case 32:
+    case kPaste:
       CtrlShortcut('V');
       break;
-    case 33:
+    case kSelectAll:
       CtrlShortcut('A');
       break;
-    case 34:
+    case kUndo:
       CtrlShortcut('Z');
       break;
-    case 35: {
+    case kCloseWindow: {
       const uint8_t scan = input.ScanCode(kVkF4);
       input.KeyEvent(kVkAlt, 0, 0);
       input.KeyEvent(kVkF4, scan, 0);
@@ -164,19 +163,19 @@ void FunctionExecutor::Perform(int32_t code) {
       input.KeyEvent(kVkAlt, 0, kKeyEventKeyUp);
       break;
     }
-    case 36:
+    case kComputer:
       shell.Open(kComputerFolder);
       break;
-    case 37:
+    case kLockWorkstation:
       shell.LockWorkstation();
       break;
-    case 38:
+    case kCalculator:
       shell.Run("calc.exe");
       break;
-    case 39:
+    case kCommandPrompt:
       shell.Run("cmd.exe");
       break;
-    case 40:
+    case kNextProfile:
       NextProfile();
       break;
     default:

@@ -10,7 +10,6 @@ namespace tx80 {
 
 namespace {
 constexpr uint8_t kColorPage = 2;
-constexpr int32_t kDpiLevels = 4;
 }  // namespace
 
 LedPreviewThread::LedPreviewThread(DriverFlags& flags, const ProfileModel& profile, Clock& clock,
@@ -19,7 +18,7 @@ LedPreviewThread::LedPreviewThread(DriverFlags& flags, const ProfileModel& profi
 
 int32_t LedPreviewThread::CurrentDpiLevel() const {
   // A damaged config.ini may hold any level; the page has colours for four.
-  return std::clamp<int32_t>(profile_.Fields().DPI_LEVEL, 0, kDpiLevels - 1);
+  return std::clamp<int32_t>(profile_.Fields().DPI_LEVEL, 0, kDpiLevelCount - 1);
 }
 
 bool LedPreviewThread::Begin() {
@@ -30,7 +29,7 @@ bool LedPreviewThread::Begin() {
 
 bool LedPreviewThread::Step() {
   const ProfileState state = profile_.Snapshot();
-  const int32_t level = std::clamp<int32_t>(state.fields.DPI_LEVEL, 0, kDpiLevels - 1);
+  const int32_t level = std::clamp<int32_t>(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
   switch (state.ActiveLedMode) {
     case 3:  // LED off
       flags_.LedPreviewDark = true;
@@ -53,7 +52,7 @@ bool LedPreviewThread::Step() {
       } else {
         // Dark now; the next level's colour lights up in the next phase.
         flags_.LedPreviewDark = true;
-        flags_.LedPreviewIndex = (std::clamp<int32_t>(flags_.LedPreviewIndex, 0, kDpiLevels - 1) + 1) % kDpiLevels;
+        flags_.LedPreviewIndex = (std::clamp<int32_t>(flags_.LedPreviewIndex, 0, kDpiLevelCount - 1) + 1) % kDpiLevelCount;
       }
       break;
   }

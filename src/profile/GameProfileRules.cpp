@@ -4,14 +4,11 @@
 
 #include "framework/Decimal.h"
 #include "framework/PrivateProfile.h"
+#include "profile/ProfileModel.h"
 
 namespace tx80 {
 
 namespace {
-
-constexpr int32_t kProfiles = 5;
-
-bool IsProfile(int32_t profile) { return profile >= 1 && profile <= kProfiles; }
 
 // File names on Windows match without regard to case; the program's INI keys
 // match the same way for ASCII letters, so that is what counts here too.

@@ -6,27 +6,28 @@ namespace tx80 {
 
 namespace {
 
-constexpr int kLevels = 4;
-constexpr int kSteps = 5;
-constexpr int kSlots = 7;
-constexpr int32_t kLeftClick = 1;
-
-bool IsLevel(int level) { return level >= 0 && level < kLevels; }
+bool IsLevel(int level) { return level >= 0 && level < kDpiLevelCount; }
 
 void RecomputeStepRegions(ProfileState& state) {
-  for (int j = 0; j < kLevels; ++j)
-    state.DpiStepRegion[j] = state.fields.DPI_SET[j] + kFirstDpiStepRegion + kSteps * j;
+  for (int j = 0; j < kDpiLevelCount; ++j)
+    state.DpiStepRegion[j] = state.fields.DPI_SET[j] + kFirstDpiStepRegion + kDpiStepCount * j;
 }
 
 // At least one button keeps the left click: after slot `slot` got a new
 // function, give the left click to the next slot (slot 7 keeps it itself).
 void KeepLeftClick(ProfileFields& fields, int slot) {
   if (std::find(fields.K.begin(), fields.K.end(), kLeftClick) != fields.K.end()) return;
-  const int target = slot == kSlots ? kSlots : slot + 1;
+  const int target = slot == kButtonSlotCount ? kButtonSlotCount : slot + 1;
   fields.K[target - 1] = kLeftClick;
 }
 
 }  // namespace
+
+int32_t StepResolution(int32_t stepCode) {
+  constexpr std::array<int32_t, kDpiStepCount> kResolutions = {3200, 1200, 1600, 2000, 2400};
+  if (stepCode < 0 || stepCode >= kDpiStepCount) return 1200;
+  return kResolutions[static_cast<std::size_t>(stepCode)];
+}
 
 ProfileState ProfileModel::Snapshot() const {
   std::lock_guard lock(mutex_);
@@ -69,7 +70,7 @@ ProfileState ProfileModel::Activate() {
 }
 
 void ProfileModel::SetButtonFunction(int slot, int32_t code) {
-  if (slot < 1 || slot > kSlots) return;
+  if (slot < 1 || slot > kButtonSlotCount) return;
   std::lock_guard lock(mutex_);
   state_.fields.K[slot - 1] = code;
   KeepLeftClick(state_.fields, slot);
@@ -81,10 +82,10 @@ void ProfileModel::SetWheelStatus(int32_t status) {
 }
 
 void ProfileModel::ChooseDpiStep(int level, int step) {
-  if (!IsLevel(level) || step < 0 || step >= kSteps) return;
+  if (!IsLevel(level) || step < 0 || step >= kDpiStepCount) return;
   std::lock_guard lock(mutex_);
   state_.fields.DPI_SET[level] = static_cast<uint8_t>(step);
-  state_.DpiStepRegion[level] = kFirstDpiStepRegion + kSteps * level + step;
+  state_.DpiStepRegion[level] = kFirstDpiStepRegion + kDpiStepCount * level + step;
 }
 
 void ProfileModel::SelectDpiLevel(int level) {
@@ -103,8 +104,8 @@ void ProfileModel::ToggleDpiLevel(int level) {
   }
   f.DPI_SET_EN[level] = 0;
   if (level != f.DPI_LEVEL) return;
-  for (int offset = 1; offset < kLevels; ++offset) {
-    const int next = (level + offset) % kLevels;
+  for (int offset = 1; offset < kDpiLevelCount; ++offset) {
+    const int next = (level + offset) % kDpiLevelCount;
     if (f.DPI_SET_EN[next] == 1) {
       f.DPI_LEVEL = next;
       return;

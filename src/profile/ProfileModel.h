@@ -5,15 +5,27 @@
 
 namespace tx80 {
 
+// Profiles 1..5 live in config.ini; the mouse has seven programmable buttons
+// and four DPI levels, each set to one of five steps.
+inline constexpr int32_t kProfileCount = 5;
+inline constexpr int kButtonSlotCount = 7;
+inline constexpr int kDpiLevelCount = 4;
+inline constexpr int kDpiStepCount = 5;
+
+// The FunctionCode of the left click, which some button always keeps.
+inline constexpr int32_t kLeftClick = 1;
+
+inline constexpr bool IsProfile(int32_t profile) { return profile >= 1 && profile <= kProfileCount; }
+
 // The fields of one stored profile, named after their keys in config.ini.
 // K[i] is the FunctionCode of ButtonSlot i + 1; DPI arrays are by level index.
 struct ProfileFields {
-  std::array<int32_t, 7> K{};
+  std::array<int32_t, kButtonSlotCount> K{};
   int32_t WHEEL_STATUS = 0;
   int32_t MACRO_MODE2 = 0;
   int32_t DPI_LEVEL = 0;
-  std::array<uint8_t, 4> DPI_SET{};
-  std::array<uint8_t, 4> DPI_SET_EN{};
+  std::array<uint8_t, kDpiLevelCount> DPI_SET{};
+  std::array<uint8_t, kDpiLevelCount> DPI_SET_EN{};
   uint8_t LED_STATUS = 0;
   uint8_t DPI_SPEED = 0;
   uint8_t WHEEL_SPEED = 0;
@@ -25,17 +37,21 @@ struct ProfileFields {
 // A consistent copy of the whole model, for readers on other threads.
 struct ProfileState {
   ProfileFields fields;
-  std::array<int32_t, 4> DpiStepRegion{};  // RegionCode of the chosen step of each level
-  std::array<uint8_t, 4> ActiveDpiSet{};    // step codes in force on the mouse
+  std::array<int32_t, kDpiLevelCount> DpiStepRegion{};  // RegionCode of the chosen step of each level
+  std::array<uint8_t, kDpiLevelCount> ActiveDpiSet{};    // step codes in force on the mouse
   uint8_t ActiveLedMode = 0;                // LED mode in force on the mouse
   int32_t CurConfig = 0;
   int32_t LanguageFlag = 0;  // nonzero English, zero Chinese
 };
 
 // Region code of the first step element of level 0 on the main page; each level
-// has five step elements.
+// has kDpiStepCount step elements.
 inline constexpr int32_t kFirstDpiStepRegion = 60;
 inline constexpr int32_t kMaxFireTime = 300;
+
+// The resolution of a DPI step code in dots per inch: 0 is 3200, 1 1200, 2
+// 1600, 3 2000, 4 2400; any other code is taken as 1200.
+int32_t StepResolution(int32_t stepCode);
 
 // The one in-memory copy of the current profile. Every operation takes the
 // model's lock, so the UI thread, the executor and the reader always see whole

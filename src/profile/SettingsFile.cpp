@@ -34,11 +34,11 @@ ProfileWrite NumberWrite(std::u16string_view section, std::u16string_view key, i
 // Every key of a profile, in the order the program has always written them.
 void AddProfileWrites(std::vector<ProfileWrite>& writes, const ProfileFields& f, int32_t profile) {
   const std::u16string section = ProfileSection(profile);
-  for (int slot = 1; slot <= 7; ++slot) writes.push_back(NumberWrite(section, Numbered(u"K", slot), f.K[slot - 1]));
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot) writes.push_back(NumberWrite(section, Numbered(u"K", slot), f.K[slot - 1]));
   writes.push_back(NumberWrite(section, u"DPI_LEVEL", f.DPI_LEVEL));
   writes.push_back(NumberWrite(section, u"WHEEL_STATUS", f.WHEEL_STATUS));
   writes.push_back(NumberWrite(section, u"MACRO_MODE2", f.MACRO_MODE2));
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kDpiLevelCount; ++level) {
     writes.push_back(NumberWrite(section, DpiKey(u"DPI_SET", level), f.DPI_SET[level]));
     writes.push_back(NumberWrite(section, DpiKey(u"DPI_SET_EN", level), f.DPI_SET_EN[level]));
   }
@@ -59,9 +59,9 @@ std::u16string SectionToLoad(const ProfileModel& model, int32_t profile, bool fa
 
 std::vector<std::u16string> ProfileKeys() {
   std::vector<std::u16string> keys;
-  for (int slot = 1; slot <= 7; ++slot) keys.push_back(Numbered(u"K", slot));
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot) keys.push_back(Numbered(u"K", slot));
   for (auto key : {u"DPI_LEVEL", u"WHEEL_STATUS", u"MACRO_MODE2"}) keys.emplace_back(key);
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kDpiLevelCount; ++level) {
     keys.push_back(DpiKey(u"DPI_SET", level));
     keys.push_back(DpiKey(u"DPI_SET_EN", level));
   }
@@ -80,11 +80,11 @@ void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::p
   auto longValue = [&](std::u16string_view key) { return ReadNumber(files, file, section, key, kLongBuffer); };
 
   ProfileFields f;
-  for (int slot = 1; slot <= 7; ++slot) f.K[slot - 1] = shortValue(Numbered(u"K", slot));
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot) f.K[slot - 1] = shortValue(Numbered(u"K", slot));
   f.WHEEL_STATUS = shortValue(u"WHEEL_STATUS");
   f.MACRO_MODE2 = shortValue(u"MACRO_MODE2");
   f.DPI_LEVEL = shortValue(u"DPI_LEVEL");
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kDpiLevelCount; ++level) {
     f.DPI_SET[level] = static_cast<uint8_t>(longValue(DpiKey(u"DPI_SET", level)));
     f.DPI_SET_EN[level] = longValue(DpiKey(u"DPI_SET_EN", level)) != 0 ? 1 : 0;
   }

@@ -3,14 +3,12 @@
 #include "app/AppContext.h"
 #include "platform/WindowHost.h"
 #include "ui/CMenuDlg.h"
+#include "ui/SkinElements.h"
 #include "ui/WarningDlg.h"
 
 namespace tx80 {
 
 namespace {
-constexpr int32_t kFirstButtonElement = 25;
-constexpr int32_t kLastButtonElement = 31;
-constexpr int32_t kLeftClick = 1;
 constexpr int kMenuWidth = 300;
 constexpr int kMenuHeight = 300;
 
@@ -20,7 +18,7 @@ void DestroyMenuWindow(AssignMenuState& state) {
 }  // namespace
 
 void OpenAssignMenu(AppContext& context, WindowHost& mainWindow, int32_t element) {
-  if (element < kFirstButtonElement || element > kLastButtonElement) return;
+  if (!main_element::IsButton(element)) return;
   AssignMenuState& state = context.assignMenu;
   state.AssignTarget = element;
   const SkinItem& item = context.skin.MainItems[static_cast<std::size_t>(element)];

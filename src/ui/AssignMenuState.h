@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/Rect.h"
+#include "ui/SkinElements.h"
 
 namespace tx80 {
 
@@ -24,9 +25,9 @@ struct AssignMenuState {
   AssignMenuState(const AssignMenuState&) = delete;
   AssignMenuState& operator=(const AssignMenuState&) = delete;
 
-  // RegionCode 25..31 of the button element whose list is open; ButtonSlot = code - 24.
+  // RegionCode of the button element whose list is open.
   int32_t AssignTarget = 0;
-  int AssignedSlot() const { return AssignTarget - 24; }
+  int AssignedSlot() const { return main_element::SlotOfButton(AssignTarget); }
   // Screen point where the warning and the list open: below the button element.
   fw::Point PopupOrigin;
 

@@ -8,43 +8,11 @@
 #include "macro/MacroPage.h"
 #include "platform/WindowHost.h"
 #include "ui/AssignMenu.h"
+#include "ui/SkinElements.h"
 
 namespace tx80 {
 
 namespace {
-
-// MainItems: page tabs and the main page's elements.
-constexpr int32_t kMainTab = 9;
-constexpr int32_t kAdvancedTab = 10;
-constexpr int32_t kColorTab = 11;
-constexpr int32_t kFirstButtonElement = 25;  // ButtonSlot 1..7
-constexpr int kButtonSlots = 7;
-constexpr int32_t kFirstWheelMode = 41;      // wheel status 0 and 1
-constexpr int32_t kFirstLevelBox = 46;       // enable box of DPI level index 0..3
-constexpr int32_t kFirstLevelSelect = 54;    // DPI level index 0..3
-constexpr int kDpiLevels = 4;
-constexpr int kDpiSteps = 5;
-
-// AdvancedItems.
-enum AdvancedElement : int32_t {
-  kImportMacros = 0,
-  kExportMacros = 1,
-  kNewMacro = 2,
-  kDeleteMacro = 3,
-  kRecord = 4,
-  kSaveMacros = 5,
-  kRepeatMode = 6,
-  kMacroMode = 7,
-  kFirstPointerSpeed = 8,  // speeds 0..9
-  kFirstScrollLines = 18,  // lines 0..9
-  kFireTimeBar = 30,
-  kFireTimeUp = 31,
-  kFireTimeDown = 32,
-};
-constexpr int kSettingChoices = 10;
-
-// ColorItems 0..3 are the LED modes.
-constexpr int kLedModes = 4;
 
 bool InRange(int32_t code, int32_t first, int count) { return code >= first && code < first + count; }
 
@@ -80,22 +48,23 @@ void ClickDispatch::PressOnMainPage(int x, int y) {
   // A press anywhere on the main page closes an open assignment list first.
   CloseAssignMenu(context_.assignMenu);
   ProfileModel& profile = context_.profile;
+  using namespace main_element;
   const int32_t code = context_.hover.MainHover;
   if (code == kAdvancedTab) {
     EnterPage(kAdvancedPage);
   } else if (code == kColorTab) {
     EnterPage(kColorPage);
-  } else if (InRange(code, kFirstButtonElement, kButtonSlots)) {
+  } else if (IsButton(code)) {
     OpenAssignMenu(context_, mainWindow_.Host(), code);
-  } else if (InRange(code, kFirstWheelMode, 2)) {
-    profile.SetWheelStatus(code - kFirstWheelMode);
-  } else if (InRange(code, kFirstLevelBox, kDpiLevels)) {
+  } else if (code == kWheelStandard || code == kWheelReversed) {
+    profile.SetWheelStatus(code - kWheelStandard);
+  } else if (InRange(code, kFirstLevelBox, kDpiLevelCount)) {
     profile.ToggleDpiLevel(code - kFirstLevelBox);
-  } else if (InRange(code, kFirstLevelSelect, kDpiLevels)) {
+  } else if (InRange(code, kFirstLevelSelect, kDpiLevelCount)) {
     profile.SelectDpiLevel(code - kFirstLevelSelect);
-  } else if (InRange(code, kFirstDpiStepRegion, kDpiLevels * kDpiSteps)) {
-    const int step = code - kFirstDpiStepRegion;
-    profile.ChooseDpiStep(step / kDpiSteps, step % kDpiSteps);
+  } else if (InRange(code, kFirstDpiStep, kDpiLevelCount * kDpiStepCount)) {
+    const int step = code - kFirstDpiStep;
+    profile.ChooseDpiStep(step / kDpiStepCount, step % kDpiStepCount);
   } else if (code == kNoElement) {
     DragWindow(x, y);
   }
@@ -103,9 +72,10 @@ void ClickDispatch::PressOnMainPage(int x, int y) {
 
 void ClickDispatch::PressOnAdvancedPage(int x, int y) {
   ProfileModel& profile = context_.profile;
+  using namespace advanced_element;
   const int32_t shared = context_.hover.MainHover;
-  if (shared == kMainTab) return EnterPage(kMainPage);
-  if (shared == kColorTab) return EnterPage(kColorPage);
+  if (shared == main_element::kMainTab) return EnterPage(kMainPage);
+  if (shared == main_element::kColorTab) return EnterPage(kColorPage);
 
   const int32_t code = context_.hover.AdvancedHover;
   switch (code) {
@@ -150,12 +120,12 @@ void ClickDispatch::PressOnAdvancedPage(int x, int y) {
 
 void ClickDispatch::PressOnColorPage(int x, int y) {
   const int32_t shared = context_.hover.MainHover;
-  if (shared == kMainTab) return EnterPage(kMainPage);
-  if (shared == kAdvancedTab) return EnterPage(kAdvancedPage);
+  if (shared == main_element::kMainTab) return EnterPage(kMainPage);
+  if (shared == main_element::kAdvancedTab) return EnterPage(kAdvancedPage);
 
   const int32_t code = context_.hover.ColorHover;
-  if (InRange(code, 0, kLedModes)) {
-    context_.profile.SetLedMode(code);
+  if (InRange(code, color_element::kFirstLedMode, color_element::kLedModes)) {
+    context_.profile.SetLedMode(code - color_element::kFirstLedMode);
   } else if (code == kNoElement && shared == kNoElement) {
     DragWindow(x, y);
   }

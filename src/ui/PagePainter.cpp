@@ -12,6 +12,7 @@
 #include "profile/ProfileModel.h"
 #include "ui/Fonts.h"
 #include "ui/PageTexts.h"
+#include "ui/SkinElements.h"
 #include "ui/SkinImages.h"
 #include "ui/SkinPictureCache.h"
 
@@ -29,46 +30,13 @@ constexpr fw::Rgb kBlack{0, 0, 0};
 constexpr uint8_t kAdvancedPage = 1;
 constexpr uint8_t kColorPage = 2;
 
-// Main page elements.
-constexpr int kStatusLine = 1;
-constexpr int kLastSharedElement = 19;
-constexpr int kChineseButton = 17;
-constexpr int kEnglishButton = 18;
-constexpr int kFirstButtonElement = 25;
-constexpr int kLastButtonElement = 31;
-constexpr int kMouseHighlightOffset = 65;  // button element + 65: its button on the mouse picture
-constexpr int kStartSlotHighlightOffset = 89;  // ButtonSlot + 89: the same highlight
-constexpr int kWheelStandard = 41;
-constexpr int kWheelReversed = 42;
-constexpr int kFirstLevelBox = 46;
-constexpr int kFirstLevelLabel = 50;
-constexpr int kLastLevelLabel = 53;
-constexpr int kFirstLevelMark = 80;
-constexpr int kDpiLevels = 4;
-constexpr int kStepsPerLevel = 5;
 constexpr int kButtonTextIndent = 5;
-constexpr int32_t kSlots = 7;
-
-// Advanced page elements.
-constexpr int kRecordElement = 4;
-constexpr int kRepeatElement = 6;
-constexpr int kMacroModeElement = 7;
-constexpr int kFirstPointerSpeed = 8;
-constexpr int kFirstScrollLines = 18;
-constexpr int kSettingSteps = 10;
-constexpr int kFireTimeBar = 30;
-constexpr int kFireTimeValue = 33;
-constexpr int kDownCounter = 38;
-constexpr int kUpCounter = 39;
-
-// Color page elements.
-constexpr int kLedModes = 4;
-constexpr int kResolution = 9;
-constexpr int kLedPreview = 11;
 
 // Texts of the shared elements come first in every page's numbering; the
-// page's own elements follow from here on the other two pages.
-constexpr int kFirstPageText = 20;
+// page's own elements follow them on the other two pages.
+constexpr int kFirstPageText = main_element::kLastShared + 1;
+// The main page draws the texts of its elements up to its last level label.
+constexpr int kMainTexts = main_element::kFirstLevelLabel + kDpiLevelCount;
 
 struct PageLook {
   std::string_view normal;
@@ -78,10 +46,12 @@ struct PageLook {
   int textCount;  // texts drawn: see DrawTexts
 };
 
-constexpr PageLook kMainLook{skin_image::kMainNormal, skin_image::kMainOver, skin_image::kMainDown, 9, 54};
-constexpr PageLook kAdvancedLook{skin_image::kAdvancedNormal, skin_image::kAdvancedOver,
-                                 skin_image::kAdvancedDown, 10, 66};
-constexpr PageLook kColorLook{skin_image::kColorNormal, skin_image::kColorOver, skin_image::kColorDown, 11, 33};
+constexpr PageLook kMainLook{skin_image::kMainNormal, skin_image::kMainOver, skin_image::kMainDown,
+                             main_element::kMainTab, kMainTexts};
+constexpr PageLook kAdvancedLook{skin_image::kAdvancedNormal, skin_image::kAdvancedOver, skin_image::kAdvancedDown,
+                                 main_element::kAdvancedTab, kFirstPageText + int{kAdvancedItemCount}};
+constexpr PageLook kColorLook{skin_image::kColorNormal, skin_image::kColorOver, skin_image::kColorDown,
+                              main_element::kColorTab, kFirstPageText + int{kColorItemCount}};
 
 int ClampToInt(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX)); }
 
@@ -169,69 +139,71 @@ class PagePaint {
   void DrawMainState(const fw::Image* over, const fw::Image* down) {
     const ProfileFields& f = frame_.profile.fields;
     const auto& items = skin_.MainItems;
-    if (f.DPI_LEVEL >= 0 && f.DPI_LEVEL < kDpiLevels) Copy(down, items, kFirstLevelMark + f.DPI_LEVEL);
+    if (f.DPI_LEVEL >= 0 && f.DPI_LEVEL < kDpiLevelCount) Copy(down, items, main_element::kFirstLevelMark + f.DPI_LEVEL);
 
     const fw::Image* knob = Picture(skin_image::kDpiSlider);
-    for (int j = 0; j < kDpiLevels; ++j) {
+    for (int j = 0; j < kDpiLevelCount; ++j) {
       // The knob sits only on one of the level's own five steps; a step code
       // out of range (a hand-edited config.ini) shows no knob.
       const int32_t region = frame_.profile.DpiStepRegion[static_cast<std::size_t>(j)];
-      const int32_t firstStep = kFirstDpiStepRegion + kStepsPerLevel * j;
-      if (knob && region >= firstStep && region < firstStep + kStepsPerLevel) {
+      const int32_t firstStep = main_element::kFirstDpiStep + kDpiStepCount * j;
+      if (knob && region >= firstStep && region < firstStep + kDpiStepCount) {
         const SkinItem& step = items[static_cast<std::size_t>(region)];
         if (step.width > 0 && step.height > 0) canvas_.DrawImage(*knob, {0, 0, step.width, step.height}, {step.x, step.y});
       }
-      if (f.DPI_SET_EN[static_cast<std::size_t>(j)] == 1) Copy(down, items, kFirstLevelBox + j);
+      if (f.DPI_SET_EN[static_cast<std::size_t>(j)] == 1) Copy(down, items, main_element::kFirstLevelBox + j);
     }
 
-    Copy(down, items, f.WHEEL_STATUS == 0 ? kWheelStandard : kWheelReversed);
+    Copy(down, items, f.WHEEL_STATUS == 0 ? main_element::kWheelStandard : main_element::kWheelReversed);
 
     const int32_t hover = frame_.hover.MainHover;
-    if (hover >= kFirstButtonElement && hover <= kLastButtonElement) {
-      Copy(over, items, hover + kMouseHighlightOffset);
-    } else if (!frame_.driverActive && frame_.startKeySlot >= 1 && frame_.startKeySlot <= kSlots) {
+    // The button under the pointer, or the slot to click, is shown on the picture of the mouse.
+    if (main_element::IsButton(hover)) {
+      Copy(over, items, main_element::kFirstMouseButton + main_element::SlotOfButton(hover) - 1);
+    } else if (!frame_.driverActive && frame_.startKeySlot >= 1 && frame_.startKeySlot <= kButtonSlotCount) {
       // The slot to click flashes: the blink thread flips StartKeyBlink and repaints.
-      Copy(frame_.startKeyBlink ? over : down, items, frame_.startKeySlot + kStartSlotHighlightOffset);
+      Copy(frame_.startKeyBlink ? over : down, items, main_element::kFirstMouseButton + frame_.startKeySlot - 1);
     }
   }
 
   void DrawAdvancedState(const fw::Image* down) {
     const ProfileFields& f = frame_.profile.fields;
     const auto& items = skin_.AdvancedItems;
-    if (sources_.recording) Copy(down, items, kRecordElement);
-    if (f.DPI_SPEED < kSettingSteps) Copy(down, items, kFirstPointerSpeed + f.DPI_SPEED);
-    if (f.WHEEL_SPEED < kSettingSteps) Copy(down, items, kFirstScrollLines + f.WHEEL_SPEED);
+    if (sources_.recording) Copy(down, items, advanced_element::kRecord);
+    if (f.DPI_SPEED < advanced_element::kSettingChoices) Copy(down, items, advanced_element::kFirstPointerSpeed + f.DPI_SPEED);
+    if (f.WHEEL_SPEED < advanced_element::kSettingChoices)
+      Copy(down, items, advanced_element::kFirstScrollLines + f.WHEEL_SPEED);
 
     // The bar's filled part, in unsigned arithmetic with the quotient
     // truncated; a fire time outside 0..300 (a hand-edited config.ini) fills
     // the bar no further than its ends.
-    const SkinItem& bar = items[kFireTimeBar];
+    const SkinItem& bar = items[advanced_element::kFireTimeBar];
     if (bar.width > 0) {
       const auto fireTime = static_cast<uint32_t>(std::clamp(f.FIRE_TIME, 0, kMaxFireTime));
       const uint32_t filled = fireTime * static_cast<uint32_t>(bar.width) / static_cast<uint32_t>(kMaxFireTime);
-      Copy(down, items, kFireTimeBar, std::min<int64_t>(filled, bar.width));
+      Copy(down, items, advanced_element::kFireTimeBar, std::min<int64_t>(filled, bar.width));
     }
 
-    if (f.MACRO_MODE2 != 0) Copy(down, items, kMacroModeElement);
+    if (f.MACRO_MODE2 != 0) Copy(down, items, advanced_element::kMacroMode);
     const auto macro = sources_.macros.Copy(sources_.macros.CurrentMacro());
-    if (macro && macro->RepeatMode() == 1) Copy(down, items, kRepeatElement);
+    if (macro && macro->RepeatMode() == 1) Copy(down, items, advanced_element::kRepeatMode);
   }
 
   void DrawColorState(const fw::Image* over, const fw::Image* down) {
     const auto& items = skin_.ColorItems;
     const uint8_t mode = frame_.profile.fields.LED_STATUS;
-    if (mode < kLedModes) Copy(down, items, mode);
+    if (mode < color_element::kLedModes) Copy(down, items, color_element::kFirstLedMode + mode);
 
     // The preview cycles through the colours of the levels, dark in between;
     // index 1 is the normal (pink) picture itself.
     if (frame_.ledPreviewDark) {
-      Copy(Picture(skin_image::kColorGray), items, kLedPreview);
+      Copy(Picture(skin_image::kColorGray), items, color_element::kLedPreview);
     } else if (frame_.ledPreviewIndex == 0) {
-      Copy(Picture(skin_image::kColorBlue), items, kLedPreview);
+      Copy(Picture(skin_image::kColorBlue), items, color_element::kLedPreview);
     } else if (frame_.ledPreviewIndex == 2) {
-      Copy(over, items, kLedPreview);
+      Copy(over, items, color_element::kLedPreview);
     } else if (frame_.ledPreviewIndex == 3) {
-      Copy(down, items, kLedPreview);
+      Copy(down, items, color_element::kLedPreview);
     }
   }
 
@@ -241,13 +213,13 @@ class PagePaint {
   void DrawSharedElements(const fw::Image* over, const fw::Image* down, int tab) {
     const int32_t curConfig = frame_.profile.CurConfig;
     const int32_t language = frame_.profile.LanguageFlag;
-    for (int i = 0; i <= kLastSharedElement; ++i) {
-      // Only profiles 1..5 have an element (4..8); a CurConfig of 0 (no
-      // settings file) presses none.
-      if (curConfig >= 1 && curConfig <= 5 && i == curConfig + 3) Copy(down, skin_.MainItems, i);
+    for (int i = 0; i <= main_element::kLastShared; ++i) {
+      // Only profiles 1..5 have an element; a CurConfig of 0 (no settings
+      // file) presses none.
+      if (IsProfile(curConfig) && i == main_element::kFirstProfile + curConfig - 1) Copy(down, skin_.MainItems, i);
       else if (i == frame_.hover.MainHover) Copy(frame_.hover.ButtonHeld ? down : over, skin_.MainItems, i);
       else if (i == tab) Copy(down, skin_.MainItems, i);
-      else if ((i == kChineseButton && language == 0) || (i == kEnglishButton && language == 1))
+      else if ((i == main_element::kChinese && language == 0) || (i == main_element::kEnglish && language == 1))
         Copy(down, skin_.MainItems, i);
     }
   }
@@ -263,7 +235,7 @@ class PagePaint {
     for (int i = 0; i < count; ++i) {
       const bool pageText = frame_.page != 0 && i >= kFirstPageText;
       const SkinItem& main = skin_.MainItems[static_cast<std::size_t>(pageText ? 0 : i)];
-      const fw::Rgb colour = i == kStatusLine ? kYellow : kWhite;
+      const fw::Rgb colour = i == main_element::kStatusLine ? kYellow : kWhite;
 
       if (frame_.page == kAdvancedPage && pageText) {
         const int k = i - kFirstPageText;
@@ -272,16 +244,17 @@ class PagePaint {
       } else if (frame_.page == kColorPage && pageText) {
         const int k = i - kFirstPageText;
         const SkinItem& item = skin_.ColorItems[static_cast<std::size_t>(k)];
-        Centred(item, k == kResolution ? ResolutionText() : item.text, kWhite, MainFont(language));
-      } else if (frame_.page == 0 && i >= kFirstButtonElement && i <= kLastButtonElement) {
-        const int32_t code = f.K[static_cast<std::size_t>(i - kFirstButtonElement)];
+        Centred(item, k == color_element::kResolution ? ResolutionText() : item.text, kWhite, MainFont(language));
+      } else if (frame_.page == 0 && main_element::IsButton(i)) {
+        const int32_t code = f.K[static_cast<std::size_t>(main_element::SlotOfButton(i) - 1)];
         LeftAligned(main, FunctionDisplayName(code, skin_.FunctionNames, sources_.macros),
                     i == frame_.hover.MainHover ? kGreen : kWhite, MainFont(language));
-      } else if (frame_.page == 0 && i >= kFirstLevelLabel && i <= kLastLevelLabel) {
-        const bool enabled = f.DPI_SET_EN[static_cast<std::size_t>(i - kFirstLevelLabel)] == 1;
+      } else if (frame_.page == 0 && i >= main_element::kFirstLevelLabel &&
+                 i < main_element::kFirstLevelLabel + kDpiLevelCount) {
+        const bool enabled = f.DPI_SET_EN[static_cast<std::size_t>(i - main_element::kFirstLevelLabel)] == 1;
         Centred(main, main.text, enabled ? kRed : kGrey, language ? SmallFontEn : MainFontCn);
       } else {
-        Centred(main, i == kStatusLine ? statusLine : main.text, colour, MainFont(language));
+        Centred(main, i == main_element::kStatusLine ? statusLine : main.text, colour, MainFont(language));
       }
     }
   }
@@ -289,10 +262,10 @@ class PagePaint {
   // Advanced element k's text; four of them show live values.
   std::u16string AdvancedText(int k, const SkinItem& item) const {
     switch (k) {
-      case kRecordElement: return RecordText(frame_.profile.LanguageFlag, sources_.recording);
-      case kDownCounter: return sources_.counters.DownText();
-      case kUpCounter: return sources_.counters.UpText();
-      case kFireTimeValue: return FireTimeText(frame_.profile.fields.FIRE_TIME);
+      case advanced_element::kRecord: return RecordText(frame_.profile.LanguageFlag, sources_.recording);
+      case advanced_element::kDownCounter: return sources_.counters.DownText();
+      case advanced_element::kUpCounter: return sources_.counters.UpText();
+      case advanced_element::kFireTimeValue: return FireTimeText(frame_.profile.fields.FIRE_TIME);
       default: return item.text;
     }
   }
@@ -302,7 +275,7 @@ class PagePaint {
   std::u16string ResolutionText() const {
     const int32_t level = frame_.profile.fields.DPI_LEVEL;
     const int32_t step =
-        level >= 0 && level < kDpiLevels ? frame_.profile.ActiveDpiSet[static_cast<std::size_t>(level)] : -1;
+        level >= 0 && level < kDpiLevelCount ? frame_.profile.ActiveDpiSet[static_cast<std::size_t>(level)] : -1;
     return FormatDecimal(StepResolution(step));
   }
 

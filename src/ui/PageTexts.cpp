@@ -1,12 +1,12 @@
 #include "ui/PageTexts.h"
 
 #include "framework/Decimal.h"
+#include "functions/FunctionCatalog.h"
 #include "macro/MacroStore.h"
 
 namespace tx80 {
 
 namespace {
-constexpr int32_t kFirstMacroCode = 41;
 constexpr int32_t kFirstGroupRow = 7;
 constexpr int32_t kLastGroupRow = 10;
 }  // namespace
@@ -21,15 +21,9 @@ std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t start
 std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
                                    const MacroStore& macros) {
   if (code < 0 || (code >= kFirstGroupRow && code <= kLastGroupRow)) return {};
-  if (code < kFirstMacroCode) return functionNames[static_cast<std::size_t>(code)];
-  const auto macro = macros.Copy(code - kFirstMacroCode);
+  if (code < function_code::kFirstMacro) return functionNames[static_cast<std::size_t>(code)];
+  const auto macro = macros.Copy(code - function_code::kFirstMacro);
   return macro ? macro->Name() : std::u16string();
-}
-
-int32_t StepResolution(int32_t stepCode) {
-  constexpr std::array<int32_t, 5> kResolutions = {3200, 1200, 1600, 2000, 2400};
-  if (stepCode < 0 || stepCode >= static_cast<int32_t>(kResolutions.size())) return 1200;
-  return kResolutions[static_cast<std::size_t>(stepCode)];
 }
 
 std::u16string RecordText(int32_t languageFlag, bool recording) {

@@ -24,10 +24,6 @@ std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t start
 std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
                                    const MacroStore& macros);
 
-// The resolution of a DPI step code in dots per inch: 0 is 3200, 1 1200, 2
-// 1600, 3 2000, 4 2400; any other code is taken as 1200.
-int32_t StepResolution(int32_t stepCode);
-
 // The record element of the macro page: what a press on it does next.
 std::u16string RecordText(int32_t languageFlag, bool recording);
 

@@ -170,12 +170,12 @@ class MacroStopTest : public FunctionExecutorTest {
     macro.SetDelay(0, 10);
     macro.SetDelay(1, 10);
     program.context.macros.Replace(std::span(&macro, 1));
-    ProfileFields fields = Profile(kFirstMacroCode);
+    ProfileFields fields = Profile(function_code::kFirstMacro);
     fields.K[5] = other;
     fields.MACRO_MODE2 = macroMode2;
     Apply(fields);
   }
-  void Report(uint8_t state) { reader.HandleReport(std::array<uint8_t, 2>{ButtonReportReader::kButtonReportId, state}); }
+  void Report(uint8_t state) { reader.HandleReport(std::array<uint8_t, 2>{kButtonReportId, state}); }
   // Reports `press`, and `then` once `afterMs` have passed, while the executor
   // performs the press (or once it is done, for a press that ends sooner).
   void Perform(uint8_t press, int64_t afterMs, uint8_t then) {

@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
   tx80::AppContext context(os.platform, directory);
   tx80::CNRV_VIruviDlg dialog(context);
   os.windows.Open(dialog);
-  if (!dialog.HasWindow() || !context.device.Connected()) {
+  if (!dialog.HasWindow() || !context.driver.device.Connected()) {
     std::fprintf(stderr, "apply_bench: the simulated program did not start with the mouse\n");
     return 1;
   }
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     context.profile.SetCurConfig(n);
     tx80::LoadProfile(files, context.profile, config, n, false);
     loading += std::chrono::duration<double, std::micro>(Clock::now() - started).count();
-    tx80::ApplyProfile(context);
+    tx80::ApplyProfile(context.applyTarget);
   });
   const Figures wholeApply{whole.rewritesPerApply, whole.microsecondsPerApply - loading / applies};
 

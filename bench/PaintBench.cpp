@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   hover.MainHover = 26;  // a button element: its name in green, its button lit on the mouse
   tx80::DriverFlags flags;
   tx80::MacroStore macros;
-  const tx80::PageSources sources{skins, skin, hover, flags, profile, macros, false, {}};
+  const tx80::PageSources sources{tx80::Page::Main, skins, skin, hover, flags, profile, macros, false, {}};
 
   CountingLoader loader;
   tx80::SkinPictureCache pictures(loader);

@@ -85,14 +85,14 @@ int main(int argc, char** argv) {
 
   std::atomic<int> threadsEnded{0};
   std::thread reader([&] {
-    tx80::ButtonReportReader(context).Run();
+    context.Reader().Run();
     ++threadsEnded;
   });
   std::thread executor([&] {
-    tx80::FunctionExecutor(context).Run();
+    context.Executor().Run();
     ++threadsEnded;
   });
-  tx80::bench::WaitFor("start click", [&] { return context.flags.DriverActive.load(); });
+  tx80::bench::WaitFor("start click", [&] { return context.driver.flags.DriverActive.load(); });
 
   std::vector<double> latencies;
   latencies.reserve(presses);
@@ -103,12 +103,12 @@ int main(int argc, char** argv) {
     tx80::bench::WaitFor("key event for a press", [&] { return input.count != before; });
     latencies.push_back((input.last - pressed) / 1e3);
     mouse->Release(5);
-    tx80::bench::WaitFor("end of a press's pass", [&] { return !context.flags.ButtonPending; });
+    tx80::bench::WaitFor("end of a press's pass", [&] { return !context.driver.flags.ButtonPending; });
     // A hand does not press again within the reader's 2 ms pause after each
     // report; let the reader settle, as between real clicks.
     std::this_thread::sleep_for(std::chrono::milliseconds(6));
   }
-  context.RequestStop();
+  context.driver.RequestStop();
   mouse->Unplug();
   tx80::bench::WaitFor("end of the driver threads", [&] { return threadsEnded == 2; });
   reader.join();

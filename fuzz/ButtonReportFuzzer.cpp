@@ -31,7 +31,7 @@ struct Program {
   tx80::SimDesktop desktop;
   tx80::SimPlatform os{desktop};
   tx80::AppContext context{os.platform, tx80::fuzz::ScratchDirectory()};
-  tx80::ButtonReportReader reader{context};
+  tx80::ButtonReportReader reader = context.Reader();
 };
 
 void Check(bool holds, const char* what) {
@@ -42,7 +42,7 @@ void Check(bool holds, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static Program program;
-  tx80::DriverFlags& flags = program.context.flags;
+  tx80::DriverFlags& flags = program.context.driver.flags;
   FuzzedDataProvider input(data, size);
 
   tx80::ProfileFields fields;

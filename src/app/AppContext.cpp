@@ -1,41 +1,41 @@
 #include "app/AppContext.h"
 
-#include "platform/WindowHost.h"
+#include "functions/BlinkThread.h"
+#include "ui/OnScreenNotice.h"
 
 namespace tx80 {
 
+AppPaths::AppPaths(std::filesystem::path directory)
+    : programFile(directory / "TX80.exe"),
+      programDirectory(std::move(directory)),
+      configPath(programDirectory / "config.ini"),
+      skinsDirectory(programDirectory / "skins") {}
+
 AppContext::AppContext(Platform& platform_, std::filesystem::path programDirectory)
-    : platform(platform_) {
-  paths.programDirectory = std::move(programDirectory);
-  paths.programFile = paths.programDirectory / "TX80.exe";
+    : platform(platform_), paths(std::move(programDirectory)) {}
+
+AssignListParts AppContext::AssignLists() {
+  return {ui.assignList,  ui.skin,           ui.pictures,     paths.skinsDirectory, profile,
+          macros,         platform.windows,  platform.images, platform.clock,       mainWindow};
 }
 
-void MainWindowRef::Set(WindowHost* host) {
-  std::lock_guard lock(mutex_);
-  host_ = host;
+ButtonReportReader AppContext::Reader() {
+  return ButtonReportReader(driver, profile, platform.hid, platform.clock, platform.threads);
 }
 
-// Both calls only queue work for the window's thread, so holding the lock
-// across them cannot wait on that thread.
-void MainWindowRef::Invalidate() {
-  std::lock_guard lock(mutex_);
-  if (host_) host_->Invalidate(true);
+FunctionExecutor AppContext::Executor() {
+  return FunctionExecutor(applyTarget, macros, platform.input, platform.clock, platform.shell);
 }
 
-void MainWindowRef::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
-  std::lock_guard lock(mutex_);
-  if (host_) host_->Post(id, wParam, lParam);
+void AppContext::StartBlinkThread() {
+  tx80::StartBlinkThread(driver, platform.threads, platform.clock, [this] { return ui.CurrentPage == Page::Main; });
 }
+
+void AppContext::ShowNotice(OnScreenNotice notice) { PostOnScreenNotice(mainWindow, notice); }
 
 void AppContext::ReportSave(const std::filesystem::path& file, bool saved) {
   if (!saveFailures.Record(file, saved)) return;
   mainWindow.Post(kSaveFailedMessage, 0, 0);
-}
-
-void AppContext::RequestStop() {
-  stopping = true;
-  flags.PressesPosted.fetch_add(1);  // wakes the executor
-  flags.PressesPosted.notify_all();
 }
 
 }  // namespace tx80

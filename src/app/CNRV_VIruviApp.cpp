@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/CNRV_VIruviDlg.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "app/CommandLine.h"
 
 namespace tx80 {

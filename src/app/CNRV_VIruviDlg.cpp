@@ -2,20 +2,17 @@
 
 #include "app/AppContext.h"
 #include "app/CAboutDlg.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "app/GameProfilesDlg.h"
 #include "device/ApplyProfile.h"
-#include "device/ButtonReportReader.h"
-#include "functions/BlinkThread.h"
-#include "functions/FunctionExecutor.h"
 #include "macro/MacroFile.h"
-#include "profile/LanguageSwitch.h"
 #include "profile/SettingsFile.h"
-#include "ui/AssignMenu.h"
+#include "ui/WarningDlg.h"
 #include "ui/Fonts.h"
 #include "ui/OnScreenNotice.h"
 #include "ui/PagePainter.h"
 #include "ui/ProgramMenus.h"
+#include "ui/SkinElements.h"
 #include "ui/SkinLoader.h"
 
 namespace tx80 {
@@ -36,22 +33,55 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
     : fw::Dialog(kTemplateId),
       context_(context),
       startInTray_(startInTray),
-      macroPage_(*this, context, context.macros),
+      assignLists_(context.AssignLists()),
+      macroPage_({.mainWindow = *this,
+                  .store = context.macros,
+                  .profile = context.profile,
+                  .childControls = context.platform.childControls,
+                  .dialogs = context.platform.dialogs,
+                  .files = context.platform.files,
+                  .clock = context.platform.clock,
+                  .keyboardHook = context.platform.keyboardHook,
+                  .popupMenus = context.platform.popupMenus,
+                  .eventMenu = context.ui.menus.EventContextMenu,
+                  .saves = context,
+                  .programDirectory = context.paths.programDirectory,
+                  .skinsDirectory = context.paths.skinsDirectory}),
       tray_(
           *this, context, [this] { RunClosingSequence(); }, [this](uint32_t id) { return options_.CheckMark(id); }),
-      clicks_(*this, context, macroPage_),
-      profileActions_(
-          *this, context, macroPage_, [this] { HideToTray(); },
-          [this](int32_t language) { SwitchLanguage(context_, {*this, macroPage_, [this] { return SkinContext(); }}, language); }),
+      profileActions_({.mainWindow = *this,
+                       .profile = context.profile,
+                       .profileOperation = context.driver.profileOperation,
+                       .files = context.platform.files,
+                       .dialogs = context.platform.dialogs,
+                       .shell = context.platform.shell,
+                       .saves = context,
+                       .programDirectory = context.paths.programDirectory,
+                       .configPath = context.paths.configPath,
+                       .apply = [&context] { ApplyProfile(context.applyTarget); },
+                       .resetMacros = [this] { macroPage_.ResetToDefaultMacros(); },
+                       .warn = [this](std::u16string_view message) { return Warn(message); }}),
+      clicks_({.mainWindow = *this,
+               .ui = context.ui,
+               .profile = context.profile,
+               .macroPage = macroPage_,
+               .profileActions = profileActions_,
+               .apply = context.applyTarget,
+               .assignLists = assignLists_,
+               .threads = context.platform.threads,
+               .clock = context.platform.clock,
+               .startBlinkThread = [&context] { context.StartBlinkThread(); },
+               .hideToTray = [this] { HideToTray(); },
+               .switchLanguage = [this](int32_t language) { SwitchLanguage(language); }}),
       options_(context, [this] { OpenGameProfiles(); }),
       gameProfiles_(
           context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
-  DriverFlags& flags = context_.flags;
+  DriverFlags& flags = context_.driver.flags;
   ProfileModel& profile = context_.profile;
-  AppPaths& paths = context_.paths;
+  const AppPaths& paths = context_.paths;
 
   flags.ButtonPending = false;
   flags.MacroStop = false;
@@ -59,43 +89,40 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   context_.mainWindow.Set(&Host());
   // The threads hold the program's state, never the dialog, which ends before them.
   AppContext& context = context_;
-  os.threads.Start([&context] { ButtonReportReader(context).Run(); }, ThreadPriority::Highest);
-  os.threads.Start([&context] { FunctionExecutor(context).Run(); }, ThreadPriority::Highest);
-  flags.BlinkThreadRunning = true;
-  os.threads.Start([&context] { RunBlinkThread(context); }, ThreadPriority::Normal);
+  os.threads.Start([&context] { context.Reader().Run(); }, ThreadPriority::Highest);
+  os.threads.Start([&context] { context.Executor().Run(); }, ThreadPriority::Highest);
+  context.StartBlinkThread();
 
   const std::u16string about = os.windows.LoadResourceString(kAboutString);
   if (!about.empty()) Host().AppendToSystemMenu(kAboutCommand, about);
   Host().SetBigIcon();
 
-  paths.configPath = paths.programDirectory / "config.ini";
   profile.SetCurConfig(ReadCurConfig(os.files, paths.configPath));
   profile.SetLanguageFlag(ReadLanguage(os.files, paths.configPath));
   LoadProfile(os.files, profile, paths.configPath, profile.CurConfig(), false);
   Host().SetCaption(MainCaption(profile.LanguageFlag()));
-  paths.skinsDirectory = paths.programDirectory / "skins";
 
+  MainWindowState& ui = context_.ui;
   const SkinLoadContext skins = SkinContext();
-  LoadMainSkin(skins, context_.skin);
-  LoadColorSkin(skins, context_.skin);
-  LoadAdvancedSkin(skins, context_.skin);
-  LoadWarningSkin(skins, context_.skin);
+  LoadMainSkin(skins, ui.skin);
+  LoadColorSkin(skins, ui.skin);
+  LoadAdvancedSkin(skins, ui.skin);
+  LoadWarningSkin(skins, ui.skin);
   // A missing skin file has already run the closing sequence: the window is
   // gone, and nothing after this needs doing.
   if (!HasWindow()) return true;
-  context_.shape = ShapeMainWindow(os.images, paths.skinsDirectory, context_.skin, Host());
+  ui.shape = ShapeMainWindow(os.images, paths.skinsDirectory, ui.skin, Host());
   // Dialog units come out at different pixel sizes from one system to the
   // next: the window takes the size of its skin.
-  if (context_.shape.MaskWidth > 0) Host().Resize(context_.shape.MaskWidth, context_.shape.MaskHeight);
+  if (ui.shape.MaskWidth > 0) Host().Resize(ui.shape.MaskWidth, ui.shape.MaskHeight);
 
-  paths.macroFilePath = MacroFilePath(paths.programDirectory, profile.LanguageFlag());
-  LoadMacroFile(os.files, context_.macros, paths.macroFilePath, os.dialogs, &Host());
+  macroPage_.LoadLanguageMacros();
   macroPage_.ResetSelectedLine();
 
-  LoadPopupMenus(context_.menus, profile.LanguageFlag());
+  LoadPopupMenus(ui.menus, profile.LanguageFlag());
   tray_.OnInitDialog();
 
-  if (!context_.device.Discover(os.hid, Host())) {
+  if (!context_.driver.device.Discover(os.hid, Host())) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
     // Without a mouse the program ends here: nothing is applied, so no system
     // setting changes after the closing sequence and [Config6] keeps the
@@ -104,7 +131,7 @@ bool CNRV_VIruviDlg::OnInitDialog() {
     return true;
   }
   os.clock.Sleep(kSettleBeforeApplyMs);
-  ApplyProfile(context_);
+  ApplyProfile(context_.applyTarget);
 
   options_.Load();
   // Started at sign-in: the driver runs, the window waits in the notification
@@ -157,11 +184,11 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
 
 // Every item carries its own record, so the tray menu draws the event menu's too.
 bool CNRV_VIruviDlg::OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) {
-  return context_.menus.TrayMenu.MeasureItem(itemData, size);
+  return context_.ui.menus.TrayMenu.MeasureItem(itemData, size);
 }
 
 bool CNRV_VIruviDlg::OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) {
-  return context_.menus.TrayMenu.DrawItem(item, canvas);
+  return context_.ui.menus.TrayMenu.DrawItem(item, canvas);
 }
 
 bool CNRV_VIruviDlg::MaySwitchProfile() {
@@ -169,15 +196,10 @@ bool CNRV_VIruviDlg::MaySwitchProfile() {
   return !Host().IsVisible() || Host().IsMinimized();
 }
 
-// Like the next-profile button: selected and sent as one profile operation,
-// the system mouse settings after it.
+// Like the next-profile button: selected and sent as one profile operation.
 void CNRV_VIruviDlg::SwitchToGameProfile(int32_t profile) {
-  {
-    std::lock_guard operation(context_.profileOperation);
-    profileActions_.SelectProfile(profile);
-    RecordAndSendProfile(context_);
-  }
-  SetSystemMouse(context_);
+  SelectAndApplyProfile(context_.applyTarget, profile);
+  Host().Invalidate(true);
 }
 
 void CNRV_VIruviDlg::OpenGameProfiles() {
@@ -189,14 +211,14 @@ void CNRV_VIruviDlg::OpenGameProfiles() {
 }
 
 void CNRV_VIruviDlg::OnMouseMove(int x, int y) {
-  TrackHover(context_.hover, context_.skin, context_.flags.CurrentPage, fw::Point{x, y}, [this] {
-    RequestHoverRepaint(Host(), context_.flags.CurrentPage, context_.shape.MainRegionRectangles);
-  });
+  MainWindowState& ui = context_.ui;
+  TrackHover(ui.hover, ui.skin, ui.CurrentPage, fw::Point{x, y},
+             [this, &ui] { RequestHoverRepaint(Host(), ui.CurrentPage, ui.shape.MainRegionRectangles); });
 }
 
 void CNRV_VIruviDlg::OnLButtonDown(int x, int y) { clicks_.MainClickPress(x, y); }
 
-void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { profileActions_.MainClickRelease(x, y); }
+void CNRV_VIruviDlg::OnLButtonUp(int x, int y) { clicks_.MainClickRelease(x, y); }
 
 // The window goes out of sight; the program keeps working as the mouse's driver.
 void CNRV_VIruviDlg::HideToTray() {
@@ -204,13 +226,49 @@ void CNRV_VIruviDlg::HideToTray() {
   gameProfiles_.Reconsider();  // a game's profile waited for this
 }
 
+void CNRV_VIruviDlg::SwitchLanguage(int32_t language) {
+  tx80::SwitchLanguage(context_.profile, context_.platform.files, context_.paths.configPath, context_,
+                       {.reloadSkin = [this] { return ReloadSkin(); },
+                        .reloadMacros = [this] { macroPage_.LoadLanguageMacros(); },
+                        .reloadMenusAndCaption = [this] { ReloadMenusAndCaption(); }},
+                       language);
+}
+
+bool CNRV_VIruviDlg::ReloadSkin() {
+  LoadSkins(SkinContext(), context_.ui.skin);
+  // A missing layout file has run the closing sequence: the program is ending.
+  if (!HasWindow()) return false;
+  // The pictures are the same for both languages, but a skin reload reads its
+  // files again, so a page always shows what its files hold now.
+  context_.ui.pictures.Clear();
+  return true;
+}
+
+void CNRV_VIruviDlg::ReloadMenusAndCaption() {
+  const int32_t language = context_.profile.LanguageFlag();
+  LoadPopupMenus(context_.ui.menus, language);
+  Host().SetCaption(MainCaption(language));
+}
+
+bool CNRV_VIruviDlg::Warn(std::u16string_view message) {
+  MainWindowState& ui = context_.ui;
+  const SkinItem& element = ui.skin.MainItems[static_cast<std::size_t>(main_element::kImport)];
+  const fw::Rect window = Host().ScreenRect();
+  ui.assignList.PopupOrigin = {window.left + element.x, window.top + element.y + element.height};
+  WarningDlg warning(assignLists_, std::u16string(message));
+  return context_.platform.windows.RunModal(warning) != WarningDlg::kGiveUp;
+}
+
 bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
+  MainWindowState& ui = context_.ui;
   // After a sub-list's assignment this paint closes the assignment list.
-  CloseMenuIfSubMenuDone(context_.assignMenu);
-  const PageSources sources{context_.paths.skinsDirectory, context_.skin,   context_.hover,
-                            context_.flags,                context_.profile, context_.macros,
-                            macroPage_.Recording(),        macroPage_.Counters()};
-  PaintPage(canvas, context_.pictures, sources, Host().IsMinimized());
+  CloseMenuIfSubMenuDone(ui.assignList);
+  const PageSources sources{ui.CurrentPage,         context_.paths.skinsDirectory,
+                            ui.skin,                ui.hover,
+                            context_.driver.flags,  context_.profile,
+                            context_.macros,        macroPage_.Recording(),
+                            macroPage_.Counters()};
+  PaintPage(canvas, ui.pictures, sources, Host().IsMinimized());
   return true;
 }
 
@@ -222,7 +280,7 @@ std::optional<fw::ControlColors> CNRV_VIruviDlg::OnCtlColor() {
 SkinLoadContext CNRV_VIruviDlg::SkinContext() {
   // Both skin messages name the program, like the macro file's.
   return {context_.paths.skinsDirectory, context_.profile.LanguageFlag(), context_.platform.dialogs,
-          context_.platform.files, &Host(), std::u16string(kMacroFileMessageCaption), [this] { RunClosingSequence(); }};
+          context_.platform.files, &Host(), std::u16string(kMessageCaption), [this] { RunClosingSequence(); }};
 }
 
 void CNRV_VIruviDlg::RunClosingSequence() {
@@ -232,7 +290,7 @@ void CNRV_VIruviDlg::RunClosingSequence() {
   // case it was pressed several times.
   for (int i = 0; i < kAltReleases; ++i) os.input.KeyEvent(fw::vk::kMenu, 0, kKeyEventKeyUp);
   tray_.RemoveTrayIcon();
-  context_.commands.SendIfOpen(CloseCommand());
+  context_.driver.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);
   Host().Destroy();
 }
@@ -254,18 +312,18 @@ bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
 }
 
 // After a resume the mouse may have lost its settings: send them again.
-void CNRV_VIruviDlg::OnPowerBroadcast() { ApplyProfile(context_); }
+void CNRV_VIruviDlg::OnPowerBroadcast() { ApplyProfile(context_.applyTarget); }
 
 bool CNRV_VIruviDlg::OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) {
-  if (!broadcast || broadcast->deviceType != fw::DeviceBroadcast::kDeviceInterface ||
-      !context_.device.Matches(broadcast->name))
+  DeviceLink& device = context_.driver.device;
+  if (!broadcast || broadcast->deviceType != fw::DeviceBroadcast::kDeviceInterface || !device.Matches(broadcast->name))
     return true;
-  if (event == fw::kDeviceArrival && !context_.device.Connected()) {
+  if (event == fw::kDeviceArrival && !device.Connected()) {
     // The profile is not sent again on arrival.
-    context_.device.SetConnected(context_.device.Discover(context_.platform.hid, Host()));
+    device.SetConnected(device.Discover(context_.platform.hid, Host()));
   } else if (event == fw::kDeviceRemoveComplete) {
     // Unplugging ends the program without the closing sequence.
-    context_.device.SetConnected(false);
+    device.SetConnected(false);
     tray_.RemoveTrayIcon();
     Host().Destroy();
   }

@@ -4,7 +4,9 @@
 #include "app/TrayOptions.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
+#include "profile/LanguageSwitch.h"
 #include "profile/ProfileActions.h"
+#include "ui/AssignList.h"
 #include "ui/ClickDispatch.h"
 #include "ui/SkinLoader.h"
 
@@ -54,6 +56,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
   // Puts the window away into the notification area; the driver keeps running.
   void HideToTray();
+  // The interface in language 0 (Chinese) or 1 (English), at once.
+  void SwitchLanguage(int32_t language);
 
   // Releases what the program may hold, resets the pointer speed and destroys
   // the window, which ends the program.
@@ -61,6 +65,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
  private:
   SkinLoadContext SkinContext();
+  // The steps of a language switch beyond the profile model.
+  bool ReloadSkin();
+  void ReloadMenusAndCaption();
+  // The warning dialog with another message, below the element under the
+  // pointer; true when the user goes on.
+  bool Warn(std::u16string_view message);
   // The user may be editing while the window is shown; a recording must not
   // see its profile change.
   bool MaySwitchProfile();
@@ -69,10 +79,11 @@ class CNRV_VIruviDlg : public fw::Dialog {
 
   AppContext& context_;
   const bool startInTray_;
+  const AssignListParts assignLists_;
   MacroPage macroPage_;
   TrayIconHandler tray_;
-  ClickDispatch clicks_;
   ProfileActions profileActions_;
+  ClickDispatch clicks_;
   TrayOptions options_;
   GameProfileSwitching gameProfiles_;
   bool gameProfilesOpen_ = false;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "macro/MacroFile.h"
+#include "profile/Captions.h"
 #include "platform/Dialogs.h"
 
 namespace tx80 {
@@ -35,7 +35,7 @@ std::u16string SaveFailedMessage(int32_t languageFlag, const std::filesystem::pa
 // Like the program's other messages, it names the program in its caption.
 void ShowSaveFailures(SaveFailures& failures, Dialogs& dialogs, WindowHost* owner, int32_t languageFlag) {
   for (const std::filesystem::path& file : failures.TakeUnshown())
-    dialogs.MessageBox(owner, SaveFailedMessage(languageFlag, file), kMacroFileMessageCaption);
+    dialogs.MessageBox(owner, SaveFailedMessage(languageFlag, file), kMessageCaption);
 }
 
 }  // namespace tx80

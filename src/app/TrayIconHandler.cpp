@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/AppContext.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "framework/Dialog.h"
 #include "platform/WindowHost.h"
 
@@ -74,10 +74,10 @@ std::optional<intptr_t> TrayIconHandler::OnNotification(uintptr_t iconId, intptr
     mainWindow_.Host().SetForeground();
     // Asked afresh at each showing: the sign-in start list may have been
     // changed by someone else, and the menu may have been loaded again.
-    context_.menus.TrayMenu.SetCheckMarks([this](int32_t id) {
+    context_.ui.menus.TrayMenu.SetCheckMarks([this](int32_t id) {
       return id < 0 ? std::nullopt : checkMark_(static_cast<uint32_t>(id));
     });
-    context_.menus.TrayMenu.TrackFirstSubMenu(kTrackLeftButton, cursor, mainWindow_.Host());
+    context_.ui.menus.TrayMenu.TrackFirstSubMenu(kTrackLeftButton, cursor, mainWindow_.Host());
   }
   return 0;
 }

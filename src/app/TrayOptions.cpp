@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/AppContext.h"
-#include "app/Options.h"
+#include "profile/ProgramOptions.h"
 #include "app/StartWithWindows.h"
 
 namespace tx80 {

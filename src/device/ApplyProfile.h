@@ -1,23 +1,38 @@
 #pragma once
+#include <cstdint>
+#include <filesystem>
 
 namespace tx80 {
 
-struct AppContext;
+class FileStore;
+class ProfileModel;
+class SystemMouse;
+struct DriverState;
+
+// What an apply works on: the profile in memory, config.ini where it is
+// recorded, the driver that sends it to the mouse, and the system's mouse
+// settings.
+struct ApplyTarget {
+  DriverState& driver;
+  ProfileModel& profile;
+  FileStore& files;
+  const std::filesystem::path& configPath;
+  SystemMouse& systemMouse;
+};
 
 // Makes the mouse and the system mouse settings match the current profile,
 // records it in config.ini ([Init] CurConfig, [Config6], its own section) and
 // arms the start-click handshake when a button is now reported to the program.
-// Takes AppContext::profileOperation for all but the system settings.
-void ApplyProfile(AppContext& context);
+// Takes the profile-operation lock for all but the system settings: the
+// system waits on every window while it broadcasts a pointer speed change,
+// the program's own UI thread included.
+void ApplyProfile(const ApplyTarget& target);
 
-// The two halves of ApplyProfile, for a caller that loads the profile under
-// the same lock first (the next-profile button):
-// - with profileOperation held: records the profile in one save of
-//   config.ini, then sends it to the mouse and arms the handshake;
-void RecordAndSendProfile(AppContext& context);
-// - with no lock held (the system waits on every window while it broadcasts a
-//   pointer speed change, the program's own UI thread included): sets the
-//   pointer speed and wheel lines of the latest apply.
-void SetSystemMouse(AppContext& context);
+// Profile n becomes the current one, loaded from config.ini, and is applied,
+// as one profile operation (per-game switching).
+void SelectAndApplyProfile(const ApplyTarget& target, int32_t profile);
+// The same for the profile after the current one, 1 after the last (the
+// next-profile button); returns the profile now current.
+int32_t SelectAndApplyNextProfile(const ApplyTarget& target);
 
 }  // namespace tx80

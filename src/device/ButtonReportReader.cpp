@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
-#include "app/AppContext.h"
+#include "device/DriverState.h"
+#include "platform/Clock.h"
+#include "platform/HidBus.h"
+#include "platform/Threads.h"
+#include "profile/ProfileModel.h"
 
 namespace tx80 {
 
 void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
-  DriverFlags& flags = context_.flags;
+  DriverFlags& flags = driver_.flags;
   // A short read is never a button report: its state byte is missing.
   if (report.size() < 2) return;
   const uint8_t state = report[1];
@@ -18,11 +22,11 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
       flags.DriverActive = true;
       flags.BlinkRequested = false;
       flags.StartKeyBlink = false;
-      context_.RepaintMainWindow();
+      driver_.events.Repaint();
     }
     return;
   }
-  const bool holdMode = context_.profile.Fields().MACRO_MODE2 != 0;
+  const bool holdMode = profile_.Fields().MACRO_MODE2 != 0;
   if (state >= PressCode(1)) {
     if (!flags.ButtonPending) {
       // No press is being performed, so a stop still set belongs to none: the
@@ -42,17 +46,17 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
 }
 
 void ButtonReportReader::Step() {
-  const DeviceHandles handles = context_.device.Handles();
+  const DeviceHandles handles = driver_.device.Handles();
   const std::size_t length = std::min<std::size_t>(handles.InputCaps.inputReportByteLength, buffer_.size());
   if (handles.InputHandle != kInvalidHidHandle && handles.InputHandle != 0 &&
-      context_.platform.hid.Read(handles.InputHandle, std::span(buffer_.data(), length)))
+      hid_.Read(handles.InputHandle, std::span(buffer_.data(), length)))
     HandleReport(std::span<const uint8_t>(buffer_.data(), length));
-  context_.platform.clock.Sleep(kPauseMs);
+  clock_.Sleep(kPauseMs);
 }
 
 void ButtonReportReader::Run() {
-  context_.platform.threads.CreateNamedEvent(u"MacroSendEnd");
-  while (!context_.stopping) Step();
+  threads_.CreateNamedEvent(u"MacroSendEnd");
+  while (!driver_.stopping) Step();
 }
 
 }  // namespace tx80

@@ -7,7 +7,11 @@
 
 namespace tx80 {
 
-struct AppContext;
+class Clock;
+class HidBus;
+class ProfileModel;
+class Threads;
+struct DriverState;
 
 // Reads the mouse's button reports and turns them into the driver's flags: a
 // pending press for the executor, a stop request for a playing macro, and the
@@ -16,7 +20,9 @@ class ButtonReportReader {
  public:
   static constexpr int kPauseMs = 2;
 
-  explicit ButtonReportReader(AppContext& context) : context_(context) {}
+  // `profile` gives the macro mode (MACRO_MODE2) in force when a report comes.
+  ButtonReportReader(DriverState& driver, const ProfileModel& profile, HidBus& hid, Clock& clock, Threads& threads)
+      : driver_(driver), profile_(profile), hid_(hid), clock_(clock), threads_(threads) {}
 
   // One received report, handled as the thread handles it.
   void HandleReport(std::span<const uint8_t> report);
@@ -26,7 +32,11 @@ class ButtonReportReader {
   void Run();
 
  private:
-  AppContext& context_;
+  DriverState& driver_;
+  const ProfileModel& profile_;
+  HidBus& hid_;
+  Clock& clock_;
+  Threads& threads_;
   std::array<uint8_t, 256> buffer_{};
 };
 

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "profile/ProfileModel.h"
+
 namespace tx80 {
 
 // The driver's runtime flags, shared by the UI thread, the button report
@@ -27,17 +29,14 @@ struct DriverFlags {
   std::atomic<bool> BlinkRequested{false};
   std::atomic<bool> BlinkThreadRunning{false};
 
-  // What the last apply decided, per ButtonSlot 1..7 (index slot - 1).
-  std::array<std::atomic<int>, 7> DpiRole{};
+  // What the last apply decided, per ButtonSlot (index slot - 1).
+  std::array<std::atomic<int>, kButtonSlotCount> DpiRole{};
   std::atomic<uint8_t> LedToggleState{0};
 
   // LED preview on the color page.
   std::atomic<bool> LedPreviewRunning{false};
   std::atomic<bool> LedPreviewDark{false};
   std::atomic<int> LedPreviewIndex{0};
-
-  // Page shown: 0 main, 1 advanced, 2 color.
-  std::atomic<uint8_t> CurrentPage{0};
 };
 
 }  // namespace tx80

@@ -19,7 +19,7 @@ class PendingSystemMouse {
     unsigned wheelLines = 0;
   };
 
-  // Under AppContext::profileOperation: the wish of the apply running there.
+  // Under DriverState::profileOperation: the wish of the apply running there.
   void Want(Settings settings);
   // With no lock held: sets the latest wish (each value only when reading its
   // current value succeeds), and again if a newer one came meanwhile.

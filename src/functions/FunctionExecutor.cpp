@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-#include "app/AppContext.h"
-#include "device/ApplyProfile.h"
 #include "device/ButtonReport.h"
+#include "device/DriverState.h"
 #include "functions/FunctionCatalog.h"
 #include "functions/MacroPlayback.h"
+#include "macro/MacroStore.h"
+#include "platform/Clock.h"
+#include "platform/InputInjector.h"
+#include "platform/Shell.h"
 #include "profile/SettingsFile.h"
-#include "ui/OnScreenNotice.h"
 
 namespace tx80 {
 
@@ -45,7 +47,7 @@ int NextDpiLevel(int role, int current, const std::array<uint8_t, kDpiLevelCount
 }  // namespace
 
 void FunctionExecutor::PerformPendingPress() {
-  DriverFlags& flags = context_.flags;
+  DriverFlags& flags = apply_.driver.flags;
   if (!flags.ButtonPending) return;
   const uint8_t pressed = flags.PressedCode;
   for (int slot = 1; slot <= kButtonSlotCount; ++slot) {
@@ -53,12 +55,12 @@ void FunctionExecutor::PerformPendingPress() {
     // The role is what the last apply told the mouse; the function is what the
     // slot holds now.
     const int role = flags.DpiRole[slot - 1];
-    const int32_t code = context_.profile.Fields().K[slot - 1];
+    const int32_t code = apply_.profile.Fields().K[slot - 1];
     if (role != 0) {
       ChangeDpiLevel(role);
-    } else if (code - function_code::kFirstMacro >= 0 && code - function_code::kFirstMacro < context_.macros.MacroCount()) {
-      if (auto macro = context_.macros.Copy(code - function_code::kFirstMacro))
-        PlayMacro(*macro, context_.profile.Fields().MACRO_MODE2, flags, context_.platform.input, context_.platform.clock);
+    } else if (code - function_code::kFirstMacro >= 0 && code - function_code::kFirstMacro < macros_.MacroCount()) {
+      if (auto macro = macros_.Copy(code - function_code::kFirstMacro))
+        PlayMacro(*macro, apply_.profile.Fields().MACRO_MODE2, flags, input_, clock_);
     } else {
       Perform(code);
     }
@@ -69,9 +71,9 @@ void FunctionExecutor::PerformPendingPress() {
 void FunctionExecutor::Run() {
   // Woken by the reader's post rather than polling: a press is performed as
   // soon as it arrives, and an idle driver costs nothing.
-  std::atomic<uint32_t>& posted = context_.flags.PressesPosted;
+  std::atomic<uint32_t>& posted = apply_.driver.flags.PressesPosted;
   uint32_t seen = posted.load();
-  while (!context_.stopping) {
+  while (!apply_.driver.stopping) {
     PerformPendingPress();
     posted.wait(seen);
     seen = posted.load();
@@ -81,60 +83,52 @@ void FunctionExecutor::Run() {
 void FunctionExecutor::ChangeDpiLevel(int role) {
   // An apply on the UI thread sends and saves the level too: one at a time
   // keeps config.ini, the model and the mouse at the same level.
-  std::lock_guard operation(context_.profileOperation);
-  const ProfileState state = context_.profile.Snapshot();
+  DriverState& driver = apply_.driver;
+  std::lock_guard operation(driver.profileOperation);
+  const ProfileState state = apply_.profile.Snapshot();
   const int current = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
   const int level = NextDpiLevel(role, current, state.fields.DPI_SET_EN);
-  context_.profile.SetDpiLevel(level);
-  const uint8_t led = context_.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
-  context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
-  context_.RepaintMainWindow();
-  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
+  apply_.profile.SetDpiLevel(level);
+  const uint8_t led = driver.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
+  driver.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
+  driver.events.Repaint();
+  driver.events.ShowNotice({OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
   // Saved even when the level did not change, like the command.
-  const std::filesystem::path& config = context_.paths.configPath;
-  context_.ReportSave(config, SaveDpiLevel(context_.platform.files, level, config, state.CurConfig));
+  const std::filesystem::path& config = apply_.configPath;
+  driver.events.ReportSave(config, SaveDpiLevel(apply_.files, level, config, state.CurConfig));
 }
 
 void FunctionExecutor::ToggleLed() {
-  const ProfileState state = context_.profile.Snapshot();
-  uint8_t toggle = context_.flags.LedToggleState;
+  DriverState& driver = apply_.driver;
+  const ProfileState state = apply_.profile.Snapshot();
+  uint8_t toggle = driver.flags.LedToggleState;
   toggle = toggle != kLedOff ? kLedOff : state.ActiveLedMode;
-  context_.flags.LedToggleState = toggle;
+  driver.flags.LedToggleState = toggle;
   const int level = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
-  context_.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
-  context_.RepaintMainWindow();
-  PostOnScreenNotice(context_.mainWindow,
-                     {toggle == kLedOff ? OnScreenNotice::Kind::LedOff : OnScreenNotice::Kind::LedOn, 0});
+  driver.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], toggle)));
+  driver.events.Repaint();
+  driver.events.ShowNotice({toggle == kLedOff ? OnScreenNotice::Kind::LedOff : OnScreenNotice::Kind::LedOn, 0});
 }
 
 void FunctionExecutor::CtrlShortcut(uint8_t key) {
-  InputInjector& input = context_.platform.input;
+  InputInjector& input = input_;
   const uint8_t scan = input.ScanCode(key);
   input.KeyEvent(kVkControl, 0, 0);
   input.KeyEvent(key, scan, 0);
-  context_.platform.clock.Sleep(kShortcutHoldMs);
+  clock_.Sleep(kShortcutHoldMs);
   input.KeyEvent(key, scan, kKeyEventKeyUp);
   input.KeyEvent(kVkControl, 0, kKeyEventKeyUp);
 }
 
 void FunctionExecutor::NextProfile() {
-  int32_t next = 0;
-  {
-    std::lock_guard operation(context_.profileOperation);
-    const int32_t current = context_.profile.CurConfig();
-    next = current >= kProfileCount ? 1 : current + 1;
-    context_.profile.SetCurConfig(next);
-    LoadProfile(context_.platform.files, context_.profile, context_.paths.configPath, next, false);
-    RecordAndSendProfile(context_);
-  }
-  SetSystemMouse(context_);
-  context_.RepaintMainWindow();
-  PostOnScreenNotice(context_.mainWindow, {OnScreenNotice::Kind::Profile, next});
+  const int32_t next = SelectAndApplyNextProfile(apply_);
+  apply_.driver.events.Repaint();
+  apply_.driver.events.ShowNotice({OnScreenNotice::Kind::Profile, next});
 }
 
 void FunctionExecutor::Perform(int32_t code) {
-  InputInjector& input = context_.platform.input;
-  Shell& shell = context_.platform.shell;
+  InputInjector& input = input_;
+  Shell& shell = shell_;
   using namespace function_code;
   switch (code) {
     case kLedToggle:

@@ -1,16 +1,24 @@
 #pragma once
 #include <cstdint>
 
+#include "device/ApplyProfile.h"
+
 namespace tx80 {
 
-struct AppContext;
+class Clock;
+class InputInjector;
+class MacroStore;
+class Shell;
 
 // Performs in software the function of a programmable button whose press the
 // mouse reported: DPI and LED changes sent back to the mouse, key shortcuts,
 // launches, the next profile, and macros.
 class FunctionExecutor {
  public:
-  explicit FunctionExecutor(AppContext& context) : context_(context) {}
+  // `apply` holds the driver and the profile whose buttons are performed.
+  FunctionExecutor(const ApplyTarget& apply, const MacroStore& macros, InputInjector& input, Clock& clock,
+                   Shell& shell)
+      : apply_(apply), macros_(macros), input_(input), clock_(clock), shell_(shell) {}
 
   // One pass for the pending press, if there is one: every slot of the pressed
   // button performs its function; then the mailbox is emptied. A stop request
@@ -29,7 +37,11 @@ class FunctionExecutor {
   void CtrlShortcut(uint8_t key);
   void NextProfile();
 
-  AppContext& context_;
+  ApplyTarget apply_;
+  const MacroStore& macros_;
+  InputInjector& input_;
+  Clock& clock_;
+  Shell& shell_;
 };
 
 }  // namespace tx80

@@ -8,13 +8,13 @@
 
 namespace tx80 {
 
-namespace {
-constexpr uint8_t kColorPage = 2;
-}  // namespace
-
 LedPreviewThread::LedPreviewThread(DriverFlags& flags, const ProfileModel& profile, Clock& clock,
-                                   std::function<void()> repaint)
-    : flags_(flags), profile_(profile), clock_(clock), repaint_(std::move(repaint)) {}
+                                   std::function<void()> repaint, std::function<bool()> colorPageShown)
+    : flags_(flags),
+      profile_(profile),
+      clock_(clock),
+      repaint_(std::move(repaint)),
+      colorPageShown_(std::move(colorPageShown)) {}
 
 int32_t LedPreviewThread::CurrentDpiLevel() const {
   // A damaged config.ini may hold any level; the page has colours for four.
@@ -24,7 +24,7 @@ int32_t LedPreviewThread::CurrentDpiLevel() const {
 bool LedPreviewThread::Begin() {
   lastLevel_ = CurrentDpiLevel();
   flags_.LedPreviewIndex = lastLevel_;
-  return flags_.CurrentPage == kColorPage;
+  return colorPageShown_();
 }
 
 bool LedPreviewThread::Step() {
@@ -58,7 +58,7 @@ bool LedPreviewThread::Step() {
   }
   repaint_();
   clock_.Sleep(state.ActiveLedMode == 1 ? kFastPhaseMs : kSlowPhaseMs);
-  return flags_.CurrentPage == kColorPage;
+  return colorPageShown_();
 }
 
 void LedPreviewThread::Run() {

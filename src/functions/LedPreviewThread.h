@@ -13,14 +13,16 @@ struct DriverFlags;
 // of the four DPI levels, lit then dark, in phases of 1200 or 800 ms; mode 2
 // shows the current level's colour; mode 3 is dark. It only writes
 // LedPreviewDark and LedPreviewIndex and asks for repaints; the page draws them.
-// The starter sets LedPreviewRunning; Run clears it when the page is left.
+// It runs while the color page is shown (`colorPageShown`). The starter sets
+// LedPreviewRunning; Run clears it when the page is left.
 class LedPreviewThread {
  public:
   static constexpr int kSlowPhaseMs = 1200;   // mode 0
   static constexpr int kFastPhaseMs = 800;    // mode 1
   static constexpr int kLevelChangeMs = 2000;  // extra time a new DPI level is shown
 
-  LedPreviewThread(DriverFlags& flags, const ProfileModel& profile, Clock& clock, std::function<void()> repaint);
+  LedPreviewThread(DriverFlags& flags, const ProfileModel& profile, Clock& clock, std::function<void()> repaint,
+                   std::function<bool()> colorPageShown);
 
   // Shows the current DPI level; false when the color page is not shown.
   bool Begin();
@@ -38,6 +40,7 @@ class LedPreviewThread {
   const ProfileModel& profile_;
   Clock& clock_;
   std::function<void()> repaint_;
+  std::function<bool()> colorPageShown_;
   int32_t lastLevel_ = 0;
 };
 

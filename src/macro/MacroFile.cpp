@@ -64,11 +64,19 @@ Macro DecodeMacroValue(std::u16string_view value) {
   return macro;
 }
 
+std::filesystem::path MacroFilePath(const std::filesystem::path& programDirectory, int32_t languageFlag) {
+  return programDirectory / (languageFlag ? "Macro_EN.dat" : "Macro_CN.dat");
+}
+
+std::filesystem::path DefaultMacroFilePath(const std::filesystem::path& skinsDirectory, int32_t languageFlag) {
+  return skinsDirectory / (languageFlag ? "INI_EN" : "INI_CN") / "defMacro.dat";
+}
+
 void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs,
                    WindowHost* owner) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    dialogs.MessageBox(owner, kMacroFileMissingMessage, kMacroFileMessageCaption);
+    dialogs.MessageBox(owner, kMacroFileMissingMessage, kMessageCaption);
   }
   const int32_t declared = ParseDecimal(ReadProfileString(files, path, kSection, kCountKey, kCountBuffer));
   // The store has twelve slots: a larger count loads the first twelve macros,

@@ -1,9 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "macro/Macro.h"
+#include "profile/Captions.h"
 
 namespace tx80 {
 
@@ -12,10 +14,14 @@ class FileStore;
 class MacroStore;
 class WindowHost;
 
-// Caption of the message shown when a macro file is missing.
-inline constexpr std::u16string_view kMacroFileMessageCaption = u"TX80_KARVO";
-// The message itself.
+// The message shown when a macro file is missing, captioned kMessageCaption.
 inline constexpr std::u16string_view kMacroFileMissingMessage = u"找不到配置文件";
+
+// The macro file of the interface language (nonzero: English), in the program
+// directory.
+std::filesystem::path MacroFilePath(const std::filesystem::path& programDirectory, int32_t languageFlag);
+// The default macros of the interface language, shipped with the skin.
+std::filesystem::path DefaultMacroFilePath(const std::filesystem::path& skinsDirectory, int32_t languageFlag);
 
 // Replaces the store's macros with those of the macro file at `path` (section
 // "Macros": "macroNum", then keys "0".."n-1"). A missing file shows

@@ -2,16 +2,21 @@
 
 #include <algorithm>
 
-#include "app/AppContext.h"
+#include <system_error>
+
 #include "framework/ControlStyles.h"
 #include "framework/Decimal.h"
 #include "framework/Dialog.h"
+#include "framework/Menu.h"
 #include "macro/EventMenuCommands.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroStore.h"
 #include "platform/ChildControls.h"
+#include "platform/Dialogs.h"
 #include "platform/PopupMenus.h"
 #include "platform/WindowHost.h"
+#include "profile/ProfileModel.h"
+#include "profile/SaveReporter.h"
 
 namespace tx80 {
 
@@ -29,23 +34,25 @@ constexpr uint32_t kListStyle =
 
 }  // namespace
 
-MacroPage::MacroPage(fw::Dialog& mainWindow, AppContext& context, MacroStore& store)
-    : mainWindow_(mainWindow),
-      context_(context),
-      store_(store),
-      display_(eventList_, repeatCountEdit_, mainWindow, context.profile),
-      recorder_(store, context.platform.clock, context.platform.keyboardHook, context.profile, display_, macroList_,
-                eventList_, repeatCountEdit_) {}
+MacroPage::MacroPage(const Uses& uses)
+    : uses_(uses),
+      store_(uses.store),
+      display_(eventList_, repeatCountEdit_, uses.mainWindow, uses.profile),
+      recorder_(uses.store, uses.clock, uses.keyboardHook, uses.profile, display_, macroList_, eventList_,
+                repeatCountEdit_) {}
 
 void MacroPage::CreateControls(const std::array<fw::Rect, 4>& rects) {
-  ChildControls& controls = context_.platform.childControls;
-  controls.CreateEdit(mainWindow_, repeatCountEdit_, {rects[kRepeatCountRect], kRepeatCountEditId, kEditStyle});
-  controls.CreateEdit(mainWindow_, macroNameEdit_, {rects[kMacroNameRect], kMacroNameEditId, kEditStyle});
-  controls.CreateListBox(mainWindow_, macroList_, {rects[kMacroListRect], kMacroListId, kListStyle});
-  controls.CreateListBox(mainWindow_, eventList_, {rects[kEventListRect], kEventListId, kListStyle});
+  ChildControls& controls = uses_.childControls;
+  fw::Dialog& window = uses_.mainWindow;
+  controls.CreateEdit(window, repeatCountEdit_, {rects[kRepeatCountRect], kRepeatCountEditId, kEditStyle});
+  controls.CreateEdit(window, macroNameEdit_, {rects[kMacroNameRect], kMacroNameEditId, kEditStyle});
+  controls.CreateListBox(window, macroList_, {rects[kMacroListRect], kMacroListId, kListStyle});
+  controls.CreateListBox(window, eventList_, {rects[kEventListRect], kEventListId, kListStyle});
+  shown_ = true;
 }
 
 void MacroPage::DestroyControls() {
+  shown_ = false;
   repeatCountEdit_.DestroyWindow();
   macroNameEdit_.DestroyWindow();
   macroList_.DestroyWindow();
@@ -60,7 +67,7 @@ void MacroPage::ResetSelectedLine() {
 
 void MacroPage::OnPreTranslateMessage(const fw::Message& message) {
   recorder_.Capture(message);
-  if (message.id == fw::msg::kRButtonUp && context_.flags.CurrentPage.load() == 1 && !recorder_.Recording())
+  if (message.id == fw::msg::kRButtonUp && shown_ && !recorder_.Recording())
     OnRightButtonUp();
 }
 
@@ -93,18 +100,18 @@ bool MacroPage::OnCommand(uint32_t id, uint32_t notifyCode) {
 void MacroPage::OnMacroListSelChange() { ShowMacro(); }
 
 void MacroPage::ImportMacros() {
-  const FileDialogOptions options{kMacroFileFilter, context_.paths.programDirectory, {}};
-  const auto path = context_.platform.dialogs.OpenFile(Owner(), options);
+  const FileDialogOptions options{kMacroFileFilter, uses_.programDirectory, {}};
+  const auto path = uses_.dialogs.OpenFile(Owner(), options);
   if (!path) return;
-  LoadMacroFile(context_.platform.files, store_, *path, context_.platform.dialogs, Owner());
+  LoadMacroFile(uses_.files, store_, *path, uses_.dialogs, Owner());
   RefreshMacroList();
-  if (WindowHost* owner = Owner()) owner->Invalidate(true);
+  Repaint();
 }
 
 void MacroPage::ExportMacros() {
-  const FileDialogOptions options{kMacroFileFilter, context_.paths.programDirectory, kMacroFileExtension};
-  if (const auto path = context_.platform.dialogs.SaveFile(Owner(), options))
-    context_.ReportSave(*path, SaveMacroFile(context_.platform.files, store_, *path));
+  const FileDialogOptions options{kMacroFileFilter, uses_.programDirectory, kMacroFileExtension};
+  if (const auto path = uses_.dialogs.SaveFile(Owner(), options))
+    uses_.saves.ReportSave(*path, SaveMacroFile(uses_.files, store_, *path));
 }
 
 void MacroPage::NewMacro() {
@@ -153,8 +160,8 @@ void MacroPage::SaveMacros() {
     repeatCountEdit_.SetText(u"65535");
   }
   store_.SetRepeatCount(store_.CurrentMacro(), static_cast<uint16_t>(count));
-  const std::filesystem::path& file = context_.paths.macroFilePath;
-  context_.ReportSave(file, SaveMacroFile(context_.platform.files, store_, file));
+  const std::filesystem::path file = MacroFile();
+  uses_.saves.ReportSave(file, SaveMacroFile(uses_.files, store_, file));
 }
 
 void MacroPage::ToggleRepeatMode() {
@@ -170,7 +177,7 @@ void MacroPage::ToggleRepeatMode() {
     repeatCountEdit_.SetText(u"1");
     repeatCountEdit_.Enable(false);
   }
-  if (WindowHost* owner = Owner()) owner->Invalidate(true);
+  Repaint();
 }
 
 void MacroPage::RefreshMacroList() {
@@ -181,6 +188,30 @@ void MacroPage::RefreshMacroList() {
   store_.SetCurrentMacro(shown);
   macroList_.SetCurSel(shown);
   ShowMacro();
+}
+
+void MacroPage::LoadLanguageMacros() {
+  LoadMacroFile(uses_.files, store_, MacroFile(), uses_.dialogs, Owner());
+  if (!shown_) return;
+  RefreshMacroList();
+  Repaint();
+}
+
+void MacroPage::ResetToDefaultMacros() {
+  const std::filesystem::path defaults = DefaultMacroFilePath(uses_.skinsDirectory, uses_.profile.LanguageFlag());
+  std::error_code error;
+  if (!std::filesystem::exists(defaults, error)) {
+    // Without the default macros the user's own stay, in memory and on disk.
+    uses_.dialogs.MessageBox(Owner(), kMacroFileMissingMessage, kMessageCaption);
+    return;
+  }
+  LoadMacroFile(uses_.files, store_, defaults, uses_.dialogs, Owner());
+  if (shown_) {
+    RefreshMacroList();
+    Repaint();
+  }
+  const std::filesystem::path file = MacroFile();
+  uses_.saves.ReportSave(file, SaveMacroFile(uses_.files, store_, file));
 }
 
 void MacroPage::ShowMacro() {
@@ -197,7 +228,7 @@ void MacroPage::RefreshEventList(int index) {
 void MacroPage::OnRightButtonUp() {
   const fw::Rect list = eventList_.ClientRectOnScreen();
   const int top = eventList_.TopIndex();
-  const fw::Point pointer = context_.platform.popupMenus.CursorPosition();
+  const fw::Point pointer = uses_.popupMenus.CursorPosition();
   const int height = eventList_.ItemHeight();
   const int line = height != 0 ? (top * height + pointer.y - list.top) / height : 0;
   selectedLine_ = line;
@@ -205,7 +236,7 @@ void MacroPage::OnRightButtonUp() {
   eventListCount_ = eventList_.Count();
   WindowHost* owner = Owner();
   if (owner && list.Contains(pointer) && (line < eventListCount_ || eventListCount_ == 0))
-    context_.menus.EventContextMenu.TrackFirstSubMenu(kTrackRightButton, pointer, *owner);
+    uses_.eventMenu.TrackFirstSubMenu(kTrackRightButton, pointer, *owner);
   // Taken after the menu has closed, before its command arrives.
   menuEvent_ = eventList_.CurSel() / 2;
   menuMacro_ = std::min(macroList_.CurSel(), kLastMacroIndex);
@@ -214,7 +245,7 @@ void MacroPage::OnRightButtonUp() {
 void MacroPage::InsertMouseEvent(bool after, uint8_t code, uint8_t action) {
   const bool listEmpty = eventList_.Count() == 0;
   const int pos = !after ? menuEvent_ : (listEmpty ? 0 : menuEvent_ + 1);
-  if (InsertEventOrWarn(store_, context_.platform.dialogs, Owner(), menuMacro_, pos, code, action))
+  if (InsertEventOrWarn(store_, uses_.dialogs, Owner(), menuMacro_, pos, code, action))
     selectedLine_ += 2;
   if (after && listEmpty) selectedLine_ = 0;
   RefreshEventList(menuMacro_);
@@ -247,6 +278,14 @@ void MacroPage::OnCommitDelay() {
   RefreshEventList(menuMacro_);
 }
 
-WindowHost* MacroPage::Owner() const { return mainWindow_.HasWindow() ? &mainWindow_.Host() : nullptr; }
+WindowHost* MacroPage::Owner() const { return uses_.mainWindow.HasWindow() ? &uses_.mainWindow.Host() : nullptr; }
+
+void MacroPage::Repaint() {
+  if (WindowHost* owner = Owner()) owner->Invalidate(true);
+}
+
+std::filesystem::path MacroPage::MacroFile() const {
+  return MacroFilePath(uses_.programDirectory, uses_.profile.LanguageFlag());
+}
 
 }  // namespace tx80

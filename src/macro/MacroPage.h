@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 
 #include "framework/Edit.h"
 #include "framework/ListBox.h"
@@ -12,12 +13,20 @@
 
 namespace fw {
 class Dialog;
-}
+class Menu;
+}  // namespace fw
 
 namespace tx80 {
 
-struct AppContext;
+class ChildControls;
+class Clock;
+class Dialogs;
+class FileStore;
+class KeyboardHook;
 class MacroStore;
+class PopupMenus;
+class ProfileModel;
+class SaveReporter;
 class WindowHost;
 
 // The macro page (the advanced page) of the main window: its four child
@@ -34,13 +43,32 @@ class MacroPage {
   // ControlRects of the skin, in this order.
   enum ControlRect { kRepeatCountRect, kMacroNameRect, kMacroListRect, kEventListRect };
 
-  MacroPage(fw::Dialog& mainWindow, AppContext& context, MacroStore& store);
+  // What the page works with, wired by the main window.
+  struct Uses {
+    fw::Dialog& mainWindow;  // the page's controls are its children
+    MacroStore& store;
+    const ProfileModel& profile;  // the interface language
+    ChildControls& childControls;
+    Dialogs& dialogs;
+    FileStore& files;
+    Clock& clock;
+    KeyboardHook& keyboardHook;
+    PopupMenus& popupMenus;  // where the pointer is
+    fw::Menu& eventMenu;     // the event list's right-button menu
+    SaveReporter& saves;
+    const std::filesystem::path& programDirectory;  // the macro files, and where the file dialogs open
+    const std::filesystem::path& skinsDirectory;    // the default macros
+  };
+
+  explicit MacroPage(const Uses& uses);
 
   // Entering the page: the four windows at their rectangles, in the order of
   // ControlRect. The page then runs RefreshMacroList.
   void CreateControls(const std::array<fw::Rect, 4>& rects);
   // Leaving the page.
   void DestroyControls();
+  // The page is shown: its controls exist.
+  bool Shown() const { return shown_; }
 
   // Start-up, after the macro file is loaded: the editing commands refer to the
   // last event line of the current macro.
@@ -68,13 +96,18 @@ class MacroPage {
   void ToggleRepeatMode();
   void RefreshMacroList();
 
+  // The macro file of the interface language replaces the macros in memory
+  // (a language switch); the page's list follows while it is shown.
+  void LoadLanguageMacros();
+  // The default macros of the interface language replace the macros, in
+  // memory and in the macro file (a reset). Without them the user's own stay,
+  // and the missing file is told.
+  void ResetToDefaultMacros();
+
   bool Recording() const { return recorder_.Recording(); }
   const EventCounters& Counters() const { return display_.Counters(); }
   int SelectedLine() const { return selectedLine_; }
 
-  fw::Edit& RepeatCountEdit() { return repeatCountEdit_; }
-  fw::Edit& MacroNameEdit() { return macroNameEdit_; }
-  fw::ListBox& MacroList() { return macroList_; }
   CEditableListBox& EventList() { return eventList_; }
 
  private:
@@ -85,9 +118,10 @@ class MacroPage {
   void ModifyDelay();
   void DeleteEvent();
   WindowHost* Owner() const;
+  void Repaint();
+  std::filesystem::path MacroFile() const;
 
-  fw::Dialog& mainWindow_;
-  AppContext& context_;
+  Uses uses_;
   MacroStore& store_;
 
   fw::Edit repeatCountEdit_;
@@ -98,6 +132,7 @@ class MacroPage {
   EventDisplay display_;
   MacroRecorder recorder_;
 
+  bool shown_ = false;
   // The event-list line the editing commands refer to.
   int selectedLine_ = 0;
   // Taken when the event menu was last asked for.

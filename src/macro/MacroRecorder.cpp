@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "framework/Edit.h"
 #include "framework/ListBox.h"
 #include "macro/EventDisplay.h"

@@ -42,8 +42,6 @@ class MacroRecorder {
   void Capture(const fw::Message& message);
 
   bool Recording() const { return recording_; }
-  int Target() const { return target_; }
-  int Recorded() const { return recorded_; }
 
  private:
   void Start();

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <mutex>
+#include <string_view>
 
 namespace fw {
 class Dialog;
@@ -8,31 +11,46 @@ class Dialog;
 
 namespace tx80 {
 
-struct AppContext;
-class MacroPage;
+class Dialogs;
+class FileStore;
+class ProfileModel;
+class SaveReporter;
+class Shell;
 class WindowHost;
 
-// What releasing the left button over a shared element of the main window
-// does (every page shows them): apply, the five profiles, close, minimise,
-// hide, import, export, reset, the two languages and the user guide. UI thread only.
+// What the shared elements of the main window do to the profiles: select,
+// revert to the one applied, import, export, reset, and the user guide beside
+// them. UI thread only.
 class ProfileActions {
  public:
-  // `hideToTray` hides the main window (the close and tray elements);
-  // `switchLanguage` switches the interface to 0 Chinese or 1 English (the
-  // language elements).
-  ProfileActions(fw::Dialog& mainWindow, AppContext& context, MacroPage& macroPage, std::function<void()> hideToTray,
-                 std::function<void(int32_t)> switchLanguage);
+  // What the actions work with, wired by the main window; the last three are
+  // what they set off beyond the profiles.
+  struct Uses {
+    fw::Dialog& mainWindow;  // owner of the dialogs, repainted after a change
+    ProfileModel& profile;
+    std::mutex& profileOperation;
+    FileStore& files;
+    Dialogs& dialogs;
+    Shell& shell;
+    SaveReporter& saves;
+    const std::filesystem::path& programDirectory;
+    const std::filesystem::path& configPath;
+    // Sends the current profile to the mouse: a reset ends with it.
+    std::function<void()> apply;
+    // The default macros replace the user's: part of a reset.
+    std::function<void()> resetMacros;
+    // Shows the warning with this message; true when the user goes on.
+    std::function<bool(std::u16string_view message)> warn;
+  };
 
-  // WM_LBUTTONUP at (x, y), client coordinates: acts on the shared element
-  // under the pointer now, whichever element the button went down on.
-  void MainClickRelease(int x, int y);
+  explicit ProfileActions(Uses uses) : uses_(std::move(uses)) {}
 
   // Profile n becomes the current one, loaded from config.ini; unapplied
   // edits are dropped. The mouse keeps what it has until the next apply.
   void SelectProfile(int32_t profile);
   // The close element: keeps the DPI level the mouse's buttons may have
-  // changed in [Config6], returns to that profile (the one the mouse has) and
-  // hides the window. CurConfig stays.
+  // changed in [Config6] and returns to that profile (the one the mouse has).
+  // CurConfig stays.
   void RevertToActive();
   // [Config7] of a file the user picks replaces the profile in memory; a file
   // without one changes nothing and says so.
@@ -50,11 +68,7 @@ class ProfileActions {
   WindowHost* Window() const;
   void Repaint();
 
-  fw::Dialog& mainWindow_;
-  AppContext& context_;
-  MacroPage& macroPage_;
-  std::function<void()> hideToTray_;
-  std::function<void(int32_t)> switchLanguage_;
+  Uses uses_;
 };
 
 }  // namespace tx80

@@ -70,7 +70,7 @@ class ProfileModel {
   // the state the apply sends.
   ProfileState Activate();
 
-  // Edit operations of the pages and the assignment menus. Out-of-range
+  // Edit operations of the pages and the assignment lists. Out-of-range
   // arguments (a programming error) are ignored rather than indexing past a table.
   void SetButtonFunction(int slot, int32_t code);
   void SetWheelStatus(int32_t status);

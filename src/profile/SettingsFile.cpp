@@ -95,6 +95,11 @@ void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::p
   model.Load(f);
 }
 
+void SelectProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& config, int32_t profile) {
+  model.SetCurConfig(profile);
+  LoadProfile(files, model, config, profile, false);
+}
+
 bool HoldsProfile(FileStore& files, const ProfileModel& model, const std::filesystem::path& file, int32_t profile,
                   bool factory) {
   const std::u16string section = SectionToLoad(model, profile, factory);

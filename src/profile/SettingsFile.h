@@ -25,6 +25,9 @@ std::u16string ProfileSection(int32_t profile);
 // when the model's LanguageFlag is exactly 1.
 void LoadProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& file, int32_t profile,
                  bool factory);
+// Profile n becomes the current one (CurConfig), loaded from its section of
+// config.ini. The caller holds the profile-operation lock.
+void SelectProfile(FileStore& files, ProfileModel& model, const std::filesystem::path& config, int32_t profile);
 // Whether the section LoadProfile would read holds a profile: at least one of
 // its keys. A file without the section holds none.
 bool HoldsProfile(FileStore& files, const ProfileModel& model, const std::filesystem::path& file, int32_t profile,

@@ -1,6 +1,6 @@
 #include "ui/AssignListLook.h"
 
-#include "ui/AssignMenuState.h"
+#include "ui/AssignListState.h"
 #include "ui/Fonts.h"
 #include "ui/SkinPictureCache.h"
 

@@ -2,10 +2,14 @@
 
 #include <span>
 
-#include "app/AppContext.h"
+#include "framework/MainWindowRef.h"
+#include "macro/MacroStore.h"
 #include "platform/WindowHost.h"
+#include "platform/WindowSystem.h"
+#include "profile/ProfileModel.h"
 #include "ui/CSubMenuDlg.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinTables.h"
 
 namespace tx80 {
 
@@ -29,11 +33,11 @@ int32_t SubMenuTop(int32_t listTop, int32_t row, int32_t rowHeight, int32_t macr
 }
 }  // namespace
 
-CMenuDlg::CMenuDlg(AppContext& context)
+CMenuDlg::CMenuDlg(const AssignListParts& parts)
     : fw::Dialog(kTemplateId),
-      context_(context),
-      state_(context.assignMenu),
-      look_(context.pictures, context.paths.skinsDirectory, kPictures) {}
+      parts_(parts),
+      state_(parts.state),
+      look_(parts.pictures, parts.skinsDirectory, kPictures) {}
 
 CMenuDlg::~CMenuDlg() {
   if (HasWindow()) Host().Destroy();
@@ -55,9 +59,9 @@ void CMenuDlg::OnDestroyed() {
 }
 
 bool CMenuDlg::OnPaint(fw::Canvas& canvas) {
-  const auto& names = context_.skin.FunctionNames;
+  const auto& names = parts_.skin.FunctionNames;
   look_.Paint(canvas, std::span(names).subspan(1, kRows), state_.MenuHoverItem, state_.MenuPressed,
-              context_.profile.LanguageFlag());
+              parts_.profile.LanguageFlag());
   ReplaceSubMenu();
   return true;
 }
@@ -74,11 +78,11 @@ void CMenuDlg::ReplaceSubMenu() {
 
   const fw::Rect list = Host().ScreenRect();
   const int32_t x = list.left + look_.W();
-  const int32_t y = SubMenuTop(list.top, row, look_.H(), context_.macros.MacroCount());
+  const int32_t y = SubMenuTop(list.top, row, look_.H(), parts_.macros.MacroCount());
   // The one replaced has no window left, and none of its handlers is running:
   // this paint came through the list's own message.
-  state_.SubMenuWindow = std::make_unique<CSubMenuDlg>(context_);
-  WindowHost* sub = context_.platform.windows.CreateModeless(*state_.SubMenuWindow, &Host());
+  state_.SubMenuWindow = std::make_unique<CSubMenuDlg>(parts_);
+  WindowHost* sub = parts_.windows.CreateModeless(*state_.SubMenuWindow, &Host());
   if (!sub) return;
   state_.SubMenuOpen = true;
   sub->Move({x, y, x + kSubMenuWidth, y + kSubMenuHeight});
@@ -103,9 +107,9 @@ void CMenuDlg::OnLButtonUp(int, int) {
   Host().Invalidate(true);
   const int32_t row = state_.MenuHoverItem;
   if (row < 1 || row > kLastDirectRow) return;  // a group row or none: the list stays
-  context_.profile.SetButtonFunction(state_.AssignedSlot(), row);
+  parts_.profile.SetButtonFunction(state_.AssignedSlot(), row);
   // The button element shows its new function at once.
-  context_.RepaintMainWindow();
+  parts_.mainWindow.Invalidate();
   Host().Destroy();
 }
 

@@ -3,12 +3,11 @@
 #include <string_view>
 
 #include "framework/Dialog.h"
+#include "ui/AssignList.h"
 #include "ui/AssignListLook.h"
-#include "ui/AssignMenuState.h"
+#include "ui/AssignListState.h"
 
 namespace tx80 {
-
-struct AppContext;
 
 // The assignment list of a button element: ten rows named FunctionNames[1..10].
 // Releasing on rows 1..6 gives the button that function; resting on rows 7..10
@@ -25,7 +24,7 @@ class CMenuDlg : public fw::Dialog {
   static constexpr int kFirstGroupRow = 7;
   static constexpr int kLastDirectRow = 6;
 
-  explicit CMenuDlg(AppContext& context);
+  explicit CMenuDlg(const AssignListParts& parts);
   ~CMenuDlg() override;
 
   bool OnInitDialog() override;
@@ -39,14 +38,13 @@ class CMenuDlg : public fw::Dialog {
   // The sub-list the list owns goes with it.
   void OnDestroyed() override;
 
-  int32_t RowWidth() const { return look_.W(); }
   int32_t RowHeight() const { return look_.H(); }
 
  private:
   void ReplaceSubMenu();
 
-  AppContext& context_;
-  AssignMenuState& state_;
+  AssignListParts parts_;
+  AssignListState& state_;
   AssignListLook look_;
   int32_t lastMoveRow_ = kNoRow;
 };

@@ -2,11 +2,15 @@
 
 #include <span>
 
-#include "app/AppContext.h"
+#include "macro/MacroStore.h"
+#include "platform/Clock.h"
 #include "platform/WindowHost.h"
-#include "app/Captions.h"
+#include "platform/WindowSystem.h"
+#include "profile/Captions.h"
+#include "profile/ProfileModel.h"
 #include "ui/CMenuDlg.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinTables.h"
 
 namespace tx80 {
 
@@ -43,11 +47,11 @@ int32_t SubMenuFunctionCode(int32_t group, int32_t row) {
   return found ? row + found->codeOffset : 0;
 }
 
-CSubMenuDlg::CSubMenuDlg(AppContext& context)
+CSubMenuDlg::CSubMenuDlg(const AssignListParts& parts)
     : fw::Dialog(kTemplateId),
-      context_(context),
-      state_(context.assignMenu),
-      look_(context.pictures, context.paths.skinsDirectory, kPictures) {}
+      parts_(parts),
+      state_(parts.state),
+      look_(parts.pictures, parts.skinsDirectory, kPictures) {}
 
 CSubMenuDlg::~CSubMenuDlg() {
   if (HasWindow()) Host().Destroy();
@@ -56,7 +60,7 @@ CSubMenuDlg::~CSubMenuDlg() {
 bool CSubMenuDlg::OnInitDialog() {
   look_.ReadGeometry(kRowsInMask);
   group_ = state_.MenuHoverItem;
-  state_.SubRowCount = SubMenuRowCount(group_, context_.macros.MacroCount());
+  state_.SubRowCount = SubMenuRowCount(group_, parts_.macros.MacroCount());
   // An empty group (no macros) gets an empty outline: nothing shows or takes a click.
   Host().SetShape(look_.Outline(state_.SubRowCount));
   hoverRow_ = kNoRow;
@@ -70,15 +74,15 @@ void CSubMenuDlg::OnDestroyed() {
 }
 
 std::vector<std::u16string> CSubMenuDlg::Labels() const {
-  if (group_ == kMacroGroup) return context_.macros.Names();
-  const auto& names = context_.skin.FunctionNames;
+  if (group_ == kMacroGroup) return parts_.macros.Names();
+  const auto& names = parts_.skin.FunctionNames;
   const auto first = static_cast<std::size_t>(SubMenuFunctionCode(group_, 1));
   const auto span = std::span(names).subspan(first, static_cast<std::size_t>(state_.SubRowCount));
   return {span.begin(), span.end()};
 }
 
 bool CSubMenuDlg::OnPaint(fw::Canvas& canvas) {
-  look_.Paint(canvas, Labels(), hoverRow_, pressed_, context_.profile.LanguageFlag());
+  look_.Paint(canvas, Labels(), hoverRow_, pressed_, parts_.profile.LanguageFlag());
   return true;
 }
 
@@ -100,19 +104,18 @@ void CSubMenuDlg::OnLButtonUp(int, int) {
   // Below the last row (the outline's last pixel line) nothing is chosen.
   if (hoverRow_ == kNoRow) return;
 
-  context_.profile.SetButtonFunction(state_.AssignedSlot(),
-                                     SubMenuFunctionCode(group_, hoverRow_));
+  parts_.profile.SetButtonFunction(state_.AssignedSlot(), SubMenuFunctionCode(group_, hoverRow_));
   state_.SubMenuDone = true;
 
   // The list hides, and the main window's paint destroys it (and with it this
   // sub-list) while showing the new function.
-  WindowSystem& windows = context_.platform.windows;
+  WindowSystem& windows = parts_.windows;
   if (WindowHost* list = windows.FindByCaption(CMenuDlg::kCaption)) list->Send(fw::msg::kClose, 0, 0);
-  if (WindowHost* main = windows.FindByCaption(MainCaption(context_.profile.LanguageFlag()))) {
+  if (WindowHost* main = windows.FindByCaption(MainCaption(parts_.profile.LanguageFlag()))) {
     main->Invalidate(true);
     main->UpdateNow();
   }
-  context_.platform.clock.Sleep(kCloseDelayMs);
+  parts_.clock.Sleep(kCloseDelayMs);
   if (HasWindow()) Host().Destroy();
 }
 

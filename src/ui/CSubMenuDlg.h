@@ -4,12 +4,11 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "ui/AssignList.h"
 #include "ui/AssignListLook.h"
-#include "ui/AssignMenuState.h"
+#include "ui/AssignListState.h"
 
 namespace tx80 {
-
-struct AppContext;
 
 // The members of one group row (7..10) of the assignment list, beside it:
 // functions 11..19, 21..26, the macros (41..52) or 31..40. Releasing on a row
@@ -19,7 +18,7 @@ class CSubMenuDlg : public fw::Dialog {
   static constexpr int kTemplateId = 104;
   static constexpr int kRowsInMask = 12;
 
-  explicit CSubMenuDlg(AppContext& context);
+  explicit CSubMenuDlg(const AssignListParts& parts);
   ~CSubMenuDlg() override;
 
   bool OnInitDialog() override;
@@ -30,14 +29,13 @@ class CSubMenuDlg : public fw::Dialog {
   void OnLButtonUp(int x, int y) override;
   void OnDestroyed() override;
 
-  int32_t RowWidth() const { return look_.W(); }
   int32_t RowHeight() const { return look_.H(); }
 
  private:
   std::vector<std::u16string> Labels() const;
 
-  AppContext& context_;
-  AssignMenuState& state_;
+  AssignListParts parts_;
+  AssignListState& state_;
   AssignListLook look_;
   // The list row the sub-list was opened for. What a release assigns follows
   // what the sub-list shows, even if the list's row under the pointer has

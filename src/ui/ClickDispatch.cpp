@@ -1,13 +1,15 @@
 #include "ui/ClickDispatch.h"
 
-#include "app/AppContext.h"
+#include "device/DriverState.h"
 #include "framework/Dialog.h"
+#include "framework/MainWindowRef.h"
 #include "framework/Message.h"
-#include "functions/BlinkThread.h"
 #include "functions/LedPreviewThread.h"
 #include "macro/MacroPage.h"
+#include "platform/Threads.h"
 #include "platform/WindowHost.h"
-#include "ui/AssignMenu.h"
+#include "profile/ProfileActions.h"
+#include "ui/MainWindowState.h"
 #include "ui/SkinElements.h"
 
 namespace tx80 {
@@ -18,44 +20,78 @@ bool InRange(int32_t code, int32_t first, int count) { return code >= first && c
 
 }  // namespace
 
-ClickDispatch::ClickDispatch(fw::Dialog& mainWindow, AppContext& context, MacroPage& macroPage)
-    : mainWindow_(mainWindow), context_(context), macroPage_(macroPage) {}
-
 void ClickDispatch::MainClickPress(int x, int y) {
-  HoverState& hover = context_.hover;
+  HoverState& hover = uses_.ui.hover;
   // Any element under the pointer, of whatever page, is drawn pressed until
   // the release.
   if (hover.MainHover != kNoElement || hover.ColorHover != kNoElement || hover.AdvancedHover != kNoElement) {
     hover.ButtonHeld = true;
     Repaint();
   }
-  switch (context_.flags.CurrentPage.load()) {
-    case kMainPage:
+  switch (uses_.ui.CurrentPage.load()) {
+    case Page::Main:
       PressOnMainPage(x, y);
       break;
-    case kAdvancedPage:
+    case Page::Advanced:
       PressOnAdvancedPage(x, y);
       break;
-    case kColorPage:
+    case Page::Color:
       PressOnColorPage(x, y);
       break;
+  }
+}
+
+void ClickDispatch::MainClickRelease(int x, int y) {
+  HoverState& hover = uses_.ui.hover;
+  hover.ButtonHeld = false;
+  Repaint();
+  ProfileActions& profiles = uses_.profileActions;
+  using namespace main_element;
+  const int32_t code = hover.MainHover;
+  switch (code) {
+    case kClose:
+      // The window goes: its element is not drawn hovered when it comes back.
+      hover.MainHover = kNoElement;
+      profiles.RevertToActive();
+      return uses_.hideToTray();
+    case kApply:
+      return ApplyProfile(uses_.apply);
+    case kMinimise:
+      hover.MainHover = kNoElement;
+      return uses_.mainWindow.Host().Post(fw::msg::kSysCommand, fw::kScMinimize, fw::PackPoint(x, y));
+    case kTray:
+      hover.MainHover = kNoElement;
+      return uses_.hideToTray();
+    case kImport:
+      return profiles.ImportProfile();
+    case kExport:
+      return profiles.ExportProfile();
+    case kReset:
+      return profiles.ResetProfiles();
+    case kChinese:
+      return uses_.switchLanguage(0);
+    case kEnglish:
+      return uses_.switchLanguage(1);
+    case kUserGuide:
+      return profiles.OpenUserGuide();
     default:
+      if (code >= kFirstProfile && code < kFirstProfile + kProfileCount) profiles.SelectProfile(code - kFirstProfile + 1);
       break;
   }
 }
 
 void ClickDispatch::PressOnMainPage(int x, int y) {
   // A press anywhere on the main page closes an open assignment list first.
-  CloseAssignMenu(context_.assignMenu);
-  ProfileModel& profile = context_.profile;
+  CloseAssignMenu(uses_.ui.assignList);
+  ProfileModel& profile = uses_.profile;
   using namespace main_element;
-  const int32_t code = context_.hover.MainHover;
+  const int32_t code = uses_.ui.hover.MainHover;
   if (code == kAdvancedTab) {
-    EnterPage(kAdvancedPage);
+    EnterPage(Page::Advanced);
   } else if (code == kColorTab) {
-    EnterPage(kColorPage);
+    EnterPage(Page::Color);
   } else if (IsButton(code)) {
-    OpenAssignMenu(context_, mainWindow_.Host(), code);
+    OpenAssignMenu(uses_.assignLists, uses_.mainWindow.Host(), code);
   } else if (code == kWheelStandard || code == kWheelReversed) {
     profile.SetWheelStatus(code - kWheelStandard);
   } else if (InRange(code, kFirstLevelBox, kDpiLevelCount)) {
@@ -71,32 +107,33 @@ void ClickDispatch::PressOnMainPage(int x, int y) {
 }
 
 void ClickDispatch::PressOnAdvancedPage(int x, int y) {
-  ProfileModel& profile = context_.profile;
+  ProfileModel& profile = uses_.profile;
+  MacroPage& macroPage = uses_.macroPage;
   using namespace advanced_element;
-  const int32_t shared = context_.hover.MainHover;
-  if (shared == main_element::kMainTab) return EnterPage(kMainPage);
-  if (shared == main_element::kColorTab) return EnterPage(kColorPage);
+  const int32_t shared = uses_.ui.hover.MainHover;
+  if (shared == main_element::kMainTab) return EnterPage(Page::Main);
+  if (shared == main_element::kColorTab) return EnterPage(Page::Color);
 
-  const int32_t code = context_.hover.AdvancedHover;
+  const int32_t code = uses_.ui.hover.AdvancedHover;
   switch (code) {
     case kImportMacros:
-      return macroPage_.ImportMacros();
+      return macroPage.ImportMacros();
     case kExportMacros:
-      return macroPage_.ExportMacros();
+      return macroPage.ExportMacros();
     case kNewMacro:
-      return macroPage_.NewMacro();
+      return macroPage.NewMacro();
     case kDeleteMacro:
-      return macroPage_.DeleteMacro();
+      return macroPage.DeleteMacro();
     case kRecord:
-      return macroPage_.ToggleRecording();
+      return macroPage.ToggleRecording();
     case kSaveMacros:
-      return macroPage_.SaveMacros();
+      return macroPage.SaveMacros();
     case kRepeatMode:
-      return macroPage_.ToggleRepeatMode();
+      return macroPage.ToggleRepeatMode();
     case kMacroMode:
       return profile.ToggleMacroMode();
     case kFireTimeBar: {
-      const SkinItem& bar = context_.skin.AdvancedItems[kFireTimeBar];
+      const SkinItem& bar = uses_.ui.skin.AdvancedItems[kFireTimeBar];
       profile.SetFireTimeFromSlider(x, bar.x, bar.width);
       return Repaint();
     }
@@ -119,62 +156,70 @@ void ClickDispatch::PressOnAdvancedPage(int x, int y) {
 }
 
 void ClickDispatch::PressOnColorPage(int x, int y) {
-  const int32_t shared = context_.hover.MainHover;
-  if (shared == main_element::kMainTab) return EnterPage(kMainPage);
-  if (shared == main_element::kAdvancedTab) return EnterPage(kAdvancedPage);
+  const int32_t shared = uses_.ui.hover.MainHover;
+  if (shared == main_element::kMainTab) return EnterPage(Page::Main);
+  if (shared == main_element::kAdvancedTab) return EnterPage(Page::Advanced);
 
-  const int32_t code = context_.hover.ColorHover;
+  const int32_t code = uses_.ui.hover.ColorHover;
   if (InRange(code, color_element::kFirstLedMode, color_element::kLedModes)) {
-    context_.profile.SetLedMode(code - color_element::kFirstLedMode);
+    uses_.profile.SetLedMode(code - color_element::kFirstLedMode);
   } else if (code == kNoElement && shared == kNoElement) {
     DragWindow(x, y);
   }
 }
 
-void ClickDispatch::EnterPage(SkinPage page) {
-  DriverFlags& flags = context_.flags;
-  WindowHost& window = mainWindow_.Host();
-  AppContext& context = context_;
+void ClickDispatch::EnterPage(Page page) {
+  MainWindowState& ui = uses_.ui;
+  WindowHost& window = uses_.mainWindow.Host();
   // The preview threads see the new page first, so that one still running
   // for the page left ends at its next look.
-  const uint8_t left = flags.CurrentPage.exchange(page);
-  if (left == kAdvancedPage) macroPage_.DestroyControls();
+  const Page left = ui.CurrentPage.exchange(page);
+  if (left == Page::Advanced) uses_.macroPage.DestroyControls();
 
   switch (page) {
-    case kMainPage:
+    case Page::Main:
       // A blink thread that has not yet seen the page change goes on; a new
       // one starts only when it has ended.
-      if (!flags.BlinkThreadRunning.exchange(true))
-        context.platform.threads.Start([&context] { RunBlinkThread(context); }, ThreadPriority::Normal);
+      uses_.startBlinkThread();
       window.Invalidate(true);
       break;
-    case kAdvancedPage:
-      window.InvalidateRegion(context.shape.MainRegionRectangles, true);
+    case Page::Advanced:
+      window.InvalidateRegion(ui.shape.MainRegionRectangles, true);
       // Where the skin of the language in use puts them now.
-      macroPage_.CreateControls(context.skin.ControlRects);
+      uses_.macroPage.CreateControls(ui.skin.ControlRects);
       window.UpdateNow();
-      macroPage_.RefreshMacroList();
+      uses_.macroPage.RefreshMacroList();
       window.UpdateNow();
       break;
-    case kColorPage:
-      if (!flags.LedPreviewRunning.exchange(true)) {
-        context.platform.threads.Start(
-            [&context] {
-              LedPreviewThread(context.flags, context.profile, context.platform.clock,
-                               [&context] { context.RepaintMainWindow(); })
-                  .Run();
-            },
-            ThreadPriority::Normal);
-      }
+    case Page::Color:
+      StartLedPreview();
       window.Invalidate(true);
       break;
   }
 }
 
-void ClickDispatch::DragWindow(int x, int y) {
-  mainWindow_.Host().Post(fw::msg::kNcLButtonDown, fw::kHtCaption, fw::PackPoint(x, y));
+// One preview thread at a time: one that has not yet seen the page left and
+// come back to goes on.
+void ClickDispatch::StartLedPreview() {
+  DriverFlags& flags = uses_.apply.driver.flags;
+  if (flags.LedPreviewRunning.exchange(true)) return;
+  const ProfileModel& profile = uses_.profile;
+  Clock& clock = uses_.clock;
+  MainWindowRef& mainWindow = uses_.assignLists.mainWindow;
+  const std::atomic<Page>& page = uses_.ui.CurrentPage;
+  uses_.threads.Start(
+      [&flags, &profile, &clock, &mainWindow, &page] {
+        LedPreviewThread(flags, profile, clock, [&mainWindow] { mainWindow.Invalidate(); },
+                         [&page] { return page == Page::Color; })
+            .Run();
+      },
+      ThreadPriority::Normal);
 }
 
-void ClickDispatch::Repaint() { mainWindow_.Host().Invalidate(true); }
+void ClickDispatch::DragWindow(int x, int y) {
+  uses_.mainWindow.Host().Post(fw::msg::kNcLButtonDown, fw::kHtCaption, fw::PackPoint(x, y));
+}
+
+void ClickDispatch::Repaint() { uses_.mainWindow.Host().Invalidate(true); }
 
 }  // namespace tx80

@@ -13,9 +13,9 @@ int32_t HitTest(fw::Point point, std::span<const SkinItem> table, int limit) {
   return kNoElement;
 }
 
-void TrackHover(HoverState& hover, const SkinTables& tables, uint8_t currentPage, fw::Point point,
+void TrackHover(HoverState& hover, const SkinTables& tables, Page currentPage, fw::Point point,
                 const std::function<void()>& requestRepaint) {
-  hover.MainHover = HitTest(point, tables.MainItems, currentPage == 0 ? kMainPageHitLimit : kSharedHitLimit);
+  hover.MainHover = HitTest(point, tables.MainItems, currentPage == Page::Main ? kMainPageHitLimit : kSharedHitLimit);
   hover.ColorHover = HitTest(point, tables.ColorItems, kColorHitLimit);
   hover.AdvancedHover = HitTest(point, tables.AdvancedItems, kAdvancedHitLimit);
 
@@ -29,8 +29,8 @@ void TrackHover(HoverState& hover, const SkinTables& tables, uint8_t currentPage
   settle(hover.AdvancedHover, hover.previousAdvancedHover);
 }
 
-void RequestHoverRepaint(WindowHost& window, uint8_t currentPage, const std::vector<fw::Rect>& mainRegion) {
-  if (currentPage == 1) window.InvalidateRegion(mainRegion, true);
+void RequestHoverRepaint(WindowHost& window, Page currentPage, const std::vector<fw::Rect>& mainRegion) {
+  if (currentPage == Page::Advanced) window.InvalidateRegion(mainRegion, true);
   else window.Invalidate(true);
   window.UpdateNow();
 }

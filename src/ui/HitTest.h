@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Rect.h"
+#include "ui/Page.h"
 #include "ui/SkinItem.h"
 #include "ui/SkinTables.h"
 
@@ -42,18 +43,17 @@ struct HoverState {
   bool ButtonHeld = false;
 };
 
-// The main window's pointer move. `currentPage` is 0 main, 1 advanced, 2 color.
-// For MainHover, then ColorHover, then AdvancedHover: when the value differs from
+// The main window's pointer move. For MainHover, then ColorHover, then AdvancedHover: when the value differs from
 // its previous one, `requestRepaint` runs once (the caller invalidates MainRegion
 // on the advanced page, the whole window otherwise, and updates the window at
 // once) and the value becomes the previous one. Moving within one element
 // requests nothing.
-void TrackHover(HoverState& hover, const SkinTables& tables, uint8_t currentPage, fw::Point point,
+void TrackHover(HoverState& hover, const SkinTables& tables, Page currentPage, fw::Point point,
                 const std::function<void()>& requestRepaint);
 
 // The repaint a hover change asks for: on the advanced page only MainRegion
 // (the window without the macro page's controls, so they are not painted
 // over), on the others the whole window; painted at once.
-void RequestHoverRepaint(WindowHost& window, uint8_t currentPage, const std::vector<fw::Rect>& mainRegion);
+void RequestHoverRepaint(WindowHost& window, Page currentPage, const std::vector<fw::Rect>& mainRegion);
 
 }  // namespace tx80

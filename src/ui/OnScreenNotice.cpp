@@ -1,7 +1,7 @@
 #include "ui/OnScreenNotice.h"
 
-#include "app/AppContext.h"
 #include "framework/Decimal.h"
+#include "framework/MainWindowRef.h"
 #include "platform/OnScreenDisplay.h"
 
 namespace tx80 {

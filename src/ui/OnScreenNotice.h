@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "device/DriverEvents.h"
 #include "framework/Canvas.h"
 #include "framework/Message.h"
 #include "framework/Rect.h"
@@ -11,14 +12,6 @@ namespace tx80 {
 
 class MainWindowRef;
 class OnScreenDisplay;
-
-// A change made with a mouse button, for the on-screen display.
-struct OnScreenNotice {
-  enum class Kind : uint8_t { Dpi, Profile, LedOff, LedOn };
-  Kind kind = Kind::Dpi;
-  int32_t value = 0;  // the resolution in dpi, or the profile number
-  bool operator==(const OnScreenNotice&) const = default;
-};
 
 // The message that carries a notice to the main window: the kind in wParam,
 // the value in lParam.

@@ -27,9 +27,6 @@ constexpr fw::Rgb kRed{255, 0, 0};
 constexpr fw::Rgb kGrey{128, 128, 128};
 constexpr fw::Rgb kBlack{0, 0, 0};
 
-constexpr uint8_t kAdvancedPage = 1;
-constexpr uint8_t kColorPage = 2;
-
 constexpr int kButtonTextIndent = 5;
 
 // Texts of the shared elements come first in every page's numbering; the
@@ -65,7 +62,7 @@ fw::Rect RectOf(const SkinItem& item, int64_t width) {
 // the page agrees (the flashing start slot and the status line, for one)
 // while other threads change it.
 struct Frame {
-  uint8_t page = 0;
+  Page page = Page::Main;
   ProfileState profile;
   HoverState hover;
   bool driverActive = true;
@@ -78,7 +75,7 @@ struct Frame {
 Frame ReadFrame(const PageSources& sources) {
   const DriverFlags& flags = sources.flags;
   Frame frame;
-  frame.page = flags.CurrentPage;
+  frame.page = sources.page;
   frame.profile = sources.profile.Snapshot();
   frame.hover = sources.hover;
   frame.driverActive = flags.DriverActive;
@@ -95,9 +92,9 @@ class PagePaint {
       : canvas_(canvas), pictures_(pictures), sources_(sources), skin_(sources.skin), frame_(ReadFrame(sources)) {}
 
   void Paint() {
-    const PageLook& look = frame_.page == kAdvancedPage ? kAdvancedLook
-                           : frame_.page == kColorPage  ? kColorLook
-                                                        : kMainLook;
+    const PageLook& look = frame_.page == Page::Advanced ? kAdvancedLook
+                           : frame_.page == Page::Color  ? kColorLook
+                                                         : kMainLook;
     const fw::Image* normal = Picture(look.normal);
     // Without its picture (or with one too small) the page is black, so the
     // texts stay readable and nothing of an earlier paint shows through.
@@ -107,8 +104,8 @@ class PagePaint {
     const fw::Image* over = Picture(look.over);
     const fw::Image* down = Picture(look.down);
 
-    if (frame_.page == kAdvancedPage) DrawPageState(over, down, skin_.AdvancedItems, frame_.hover.AdvancedHover);
-    else if (frame_.page == kColorPage) DrawPageState(over, down, skin_.ColorItems, frame_.hover.ColorHover);
+    if (frame_.page == Page::Advanced) DrawPageState(over, down, skin_.AdvancedItems, frame_.hover.AdvancedHover);
+    else if (frame_.page == Page::Color) DrawPageState(over, down, skin_.ColorItems, frame_.hover.ColorHover);
     else DrawPageState(over, down, skin_.MainItems, frame_.hover.MainHover);
     DrawSharedElements(over, down, look.tab);
     DrawTexts(look.textCount);
@@ -131,8 +128,8 @@ class PagePaint {
 
   void DrawPageState(const fw::Image* over, const fw::Image* down, std::span<const SkinItem> table, int32_t hover) {
     if (hover != kNoElement) Copy(frame_.hover.ButtonHeld ? down : over, table, hover);
-    if (frame_.page == kAdvancedPage) DrawAdvancedState(down);
-    else if (frame_.page == kColorPage) DrawColorState(over, down);
+    if (frame_.page == Page::Advanced) DrawAdvancedState(down);
+    else if (frame_.page == Page::Color) DrawColorState(over, down);
     else DrawMainState(over, down);
   }
 
@@ -233,23 +230,23 @@ class PagePaint {
         StatusLine(language, frame_.driverActive, frame_.startKeySlot, frame_.startKeyBlink);
 
     for (int i = 0; i < count; ++i) {
-      const bool pageText = frame_.page != 0 && i >= kFirstPageText;
+      const bool pageText = frame_.page != Page::Main && i >= kFirstPageText;
       const SkinItem& main = skin_.MainItems[static_cast<std::size_t>(pageText ? 0 : i)];
       const fw::Rgb colour = i == main_element::kStatusLine ? kYellow : kWhite;
 
-      if (frame_.page == kAdvancedPage && pageText) {
+      if (frame_.page == Page::Advanced && pageText) {
         const int k = i - kFirstPageText;
         const SkinItem& item = skin_.AdvancedItems[static_cast<std::size_t>(k)];
         Centred(item, AdvancedText(k, item), k == frame_.hover.AdvancedHover ? kRed : kWhite, MainFont(language));
-      } else if (frame_.page == kColorPage && pageText) {
+      } else if (frame_.page == Page::Color && pageText) {
         const int k = i - kFirstPageText;
         const SkinItem& item = skin_.ColorItems[static_cast<std::size_t>(k)];
         Centred(item, k == color_element::kResolution ? ResolutionText() : item.text, kWhite, MainFont(language));
-      } else if (frame_.page == 0 && main_element::IsButton(i)) {
+      } else if (frame_.page == Page::Main && main_element::IsButton(i)) {
         const int32_t code = f.K[static_cast<std::size_t>(main_element::SlotOfButton(i) - 1)];
         LeftAligned(main, FunctionDisplayName(code, skin_.FunctionNames, sources_.macros),
                     i == frame_.hover.MainHover ? kGreen : kWhite, MainFont(language));
-      } else if (frame_.page == 0 && i >= main_element::kFirstLevelLabel &&
+      } else if (frame_.page == Page::Main && i >= main_element::kFirstLevelLabel &&
                  i < main_element::kFirstLevelLabel + kDpiLevelCount) {
         const bool enabled = f.DPI_SET_EN[static_cast<std::size_t>(i - main_element::kFirstLevelLabel)] == 1;
         Centred(main, main.text, enabled ? kRed : kGrey, language ? SmallFontEn : MainFontCn);

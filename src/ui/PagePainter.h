@@ -4,6 +4,7 @@
 #include "framework/Canvas.h"
 #include "macro/EventDisplay.h"
 #include "ui/HitTest.h"
+#include "ui/Page.h"
 #include "ui/SkinTables.h"
 
 namespace tx80 {
@@ -16,17 +17,18 @@ class SkinPictureCache;
 // What a paint of the main window shows. The paint reads it and changes
 // nothing; whoever changes it asks for a repaint.
 struct PageSources {
+  Page page;
   std::filesystem::path skinsDirectory;
   const SkinTables& skin;
   const HoverState& hover;
-  const DriverFlags& flags;  // CurrentPage, the start-click handshake, the LED preview
+  const DriverFlags& flags;  // the start-click handshake, the LED preview
   const ProfileModel& profile;
   const MacroStore& macros;
   bool recording = false;  // a macro recording is in progress
   EventCounters counters;  // of the macro page's event list
 };
 
-// Paints the main window's client area: the page in CurrentPage with every
+// Paints the main window's client area: the page shown with every
 // element in its state (hovered, pressed, chosen), then the texts; or, while
 // the window is minimised, only the program icon in the middle. The page is
 // composed on `canvas`, which the backend shows in one copy. Pictures come from

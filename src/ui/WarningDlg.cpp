@@ -1,9 +1,13 @@
 #include "ui/WarningDlg.h"
 
-#include "app/AppContext.h"
+#include <utility>
+
 #include "platform/WindowHost.h"
+#include "profile/ProfileModel.h"
+#include "ui/AssignListState.h"
 #include "ui/Fonts.h"
 #include "ui/HitTest.h"
+#include "ui/SkinElements.h"
 #include "ui/SkinImages.h"
 #include "ui/SkinPictureCache.h"
 #include "ui/WindowShape.h"
@@ -12,25 +16,21 @@ namespace tx80 {
 
 namespace {
 constexpr fw::Rgb kRed{255, 0, 0};
-constexpr int kItemTexts = 3;
 
 fw::Rect RectOf(const SkinItem& item) { return {item.x, item.y, item.x + item.width, item.y + item.height}; }
 }  // namespace
 
-WarningDlg::WarningDlg(AppContext& context)
-    : fw::Dialog(kTemplateId),
-      context_(context),
-      state_(context.assignMenu) {}
+WarningDlg::WarningDlg(const AssignListParts& parts, std::u16string message)
+    : fw::Dialog(kTemplateId), parts_(parts), state_(parts.state), message_(std::move(message)) {}
 
 bool WarningDlg::OnInitDialog() {
-  const std::filesystem::path& skins = context_.paths.skinsDirectory;
+  const std::filesystem::path& skins = parts_.skinsDirectory;
   // The mask is read at each opening; the pictures come from the skin's cache.
-  if (const auto shape =
-          BuildWindowShape(context_.platform.images, skins / std::filesystem::path(skin_image::kWarningMask))) {
+  if (const auto shape = BuildWindowShape(parts_.images, skins / std::filesystem::path(skin_image::kWarningMask))) {
     width_ = shape->width;
     height_ = shape->height;
     Host().SetShape(shape->region.Rectangles());
-  } else if (const fw::Image* normal = context_.pictures.Get(skins, skin_image::kWarningNormal);
+  } else if (const fw::Image* normal = parts_.pictures.Get(skins, skin_image::kWarningNormal);
              normal && !normal->Empty()) {
     // Without a mask the warning is the normal picture's rectangle.
     width_ = normal->Width();
@@ -48,31 +48,34 @@ bool WarningDlg::OnInitDialog() {
 }
 
 bool WarningDlg::OnPaint(fw::Canvas& canvas) {
-  const std::filesystem::path& skins = context_.paths.skinsDirectory;
-  const auto& items = context_.skin.WarningItems;
-  if (const fw::Image* normal = context_.pictures.Get(skins, skin_image::kWarningNormal))
+  const std::filesystem::path& skins = parts_.skinsDirectory;
+  const auto& items = parts_.skin.WarningItems;
+  if (const fw::Image* normal = parts_.pictures.Get(skins, skin_image::kWarningNormal))
     canvas.DrawImage(*normal, {0, 0, width_, height_}, {0, 0});
   const int32_t hover = state_.WarningHover;
   if (hover == kGoOn || hover == kGiveUp) {
-    if (const fw::Image* over = context_.pictures.Get(skins, skin_image::kWarningOver)) {
-      const fw::Rect rect = RectOf(items[static_cast<std::size_t>(hover - 1)]);
+    if (const fw::Image* over = parts_.pictures.Get(skins, skin_image::kWarningOver)) {
+      const int32_t button = hover == kGoOn ? warning_element::kGoOn : warning_element::kGiveUp;
+      const fw::Rect rect = RectOf(items[static_cast<std::size_t>(button)]);
       canvas.DrawImage(*over, rect, {rect.left, rect.top});
     }
   }
-  canvas.SelectFont(MainFont(context_.profile.LanguageFlag()));
-  for (int i = 0; i < kItemTexts; ++i) {
-    const SkinItem& item = items[static_cast<std::size_t>(i)];
-    const fw::Size extent = canvas.TextExtent(item.text);
-    canvas.Text(item.x + (item.width - extent.cx) / 2, item.y + (item.height - extent.cy) / 2, item.text, kRed);
+  canvas.SelectFont(MainFont(parts_.profile.LanguageFlag()));
+  for (std::size_t i = 0; i < kWarningItemCount; ++i) {
+    const SkinItem& item = items[i];
+    const bool replaced = i == warning_element::kMessage && !message_.empty();
+    const std::u16string& text = replaced ? message_ : item.text;
+    const fw::Size extent = canvas.TextExtent(text);
+    canvas.Text(item.x + (item.width - extent.cx) / 2, item.y + (item.height - extent.cy) / 2, text, kRed);
   }
   return true;
 }
 
 void WarningDlg::OnMouseMove(int x, int y) {
-  const auto& items = context_.skin.WarningItems;
+  const auto& items = parts_.skin.WarningItems;
   int32_t hover = kNoElement;
-  if (items[0].Contains({x, y})) hover = kGoOn;
-  else if (items[1].Contains({x, y})) hover = kGiveUp;
+  if (items[warning_element::kGoOn].Contains({x, y})) hover = kGoOn;
+  else if (items[warning_element::kGiveUp].Contains({x, y})) hover = kGiveUp;
   state_.WarningHover = hover;
   if (hover == state_.previousWarningHover) return;
   state_.previousWarningHover = hover;

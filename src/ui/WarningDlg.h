@@ -1,12 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "framework/Dialog.h"
+#include "ui/AssignList.h"
 
 namespace tx80 {
 
-struct AppContext;
-struct AssignMenuState;
+struct AssignListState;
 
 // Asks before the list opens for the only button that holds the left click.
 // A frameless window shaped by its mask picture, opened modally at
@@ -19,7 +20,8 @@ class WarningDlg : public fw::Dialog {
   static constexpr int kGoOn = 1;
   static constexpr int kGiveUp = 2;
 
-  explicit WarningDlg(AppContext& context);
+  // `message` in place of the skin's (WarningItems 2), when not empty.
+  explicit WarningDlg(const AssignListParts& parts, std::u16string message = {});
 
   bool OnInitDialog() override;
   bool OnPaint(fw::Canvas& canvas) override;
@@ -28,12 +30,10 @@ class WarningDlg : public fw::Dialog {
   void OnLButtonUp(int x, int y) override;
   void OnOK() override {}
 
-  int32_t WarningWidth() const { return width_; }
-  int32_t WarningHeight() const { return height_; }
-
  private:
-  AppContext& context_;
-  AssignMenuState& state_;
+  AssignListParts parts_;
+  AssignListState& state_;
+  std::u16string message_;
   int32_t width_ = 0;
   int32_t height_ = 0;
 };

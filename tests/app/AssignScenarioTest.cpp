@@ -33,8 +33,8 @@ class AssignScenario : public ::testing::Test {
   SimDesktop desktop;
   MouseProgram program{desktop};
   SimWindowHost& window = StartProgram();
-  test::MainWindowUser user{window, program.context.skin};
-  AssignMenuState& lists = program.context.assignMenu;
+  test::MainWindowUser user{window, program.context.ui.skin};
+  AssignListState& lists = program.context.ui.assignList;
 };
 
 TEST_F(AssignScenario, ShortcutChosenFromAGroupReachesTheMouseAtTheNextApply) {
@@ -55,9 +55,9 @@ TEST_F(AssignScenario, ShortcutChosenFromAGroupReachesTheMouseAtTheNextApply) {
   // The main window's paint closed the list and shows the new function.
   const SimCanvas* page = window.LastPaint();
   ASSERT_TRUE(page);
-  const auto* label = page->FindText(program.context.skin.FunctionNames[31]);
+  const auto* label = page->FindText(program.context.ui.skin.FunctionNames[31]);
   ASSERT_TRUE(label);
-  EXPECT_EQ(label->x, program.context.skin.MainItems[28].x + 5);
+  EXPECT_EQ(label->x, program.context.ui.skin.MainItems[28].x + 5);
 
   program.mouse->ClearReports();
   user.Click(user.Main(3));  // apply
@@ -74,7 +74,7 @@ TEST_F(AssignScenario, WarningForTheLastLeftClickCancelledLeavesTheProfileAsItWa
   user.Press(user.Main(25));
   EXPECT_EQ(program.os.windows.modalTemplates, std::vector<int>{WarningDlg::kTemplateId});
   EXPECT_EQ(texts.size(), 3u);
-  EXPECT_EQ(texts.back(), program.context.skin.WarningItems[2].text);
+  EXPECT_EQ(texts.back(), program.context.ui.skin.WarningItems[2].text);
   EXPECT_FALSE(List());
   EXPECT_EQ(program.context.profile.Fields(), before);
 }

@@ -89,7 +89,7 @@ TEST_F(GameProfileSwitchingTest, WaitsWhileTheWindowIsShownAndSwitchesOnceItIsMi
 
 TEST_F(GameProfileSwitchingTest, NeverDuringARecording) {
   MacroPage& page = program.dialog.Macros();
-  page.CreateControls(program.context.skin.ControlRects);
+  page.CreateControls(program.context.ui.skin.ControlRects);
   program.os.childControls.Edit(MacroPage::kMacroNameEditId)->SetText(u"m");
   page.NewMacro();
   page.ToggleRecording();

@@ -17,7 +17,7 @@ TEST(MacroScenario, RecordSavePlayAndReload) {
   test::WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\nVER_SEL=1\n[Config1]\nK1=1\n");
   SimWindowHost& window = program.Start();
   MacroPage& page = program.dialog.Macros();
-  page.CreateControls(program.context.skin.ControlRects);
+  page.CreateControls(program.context.ui.skin.ControlRects);
   program.os.childControls.Edit(MacroPage::kMacroNameEditId)->SetText(u"ab");
   page.NewMacro();
 
@@ -34,9 +34,9 @@ TEST(MacroScenario, RecordSavePlayAndReload) {
   page.SaveMacros();
 
   program.context.profile.SetButtonFunction(4, 41);
-  ApplyProfile(program.context);
-  ButtonReportReader reader(program.context);
-  FunctionExecutor executor(program.context);
+  ApplyProfile(program.context.applyTarget);
+  ButtonReportReader reader = program.context.Reader();
+  FunctionExecutor executor = program.context.Executor();
   program.mouse->Release(5);  // the start click
   reader.Step();
   program.os.input.Clear();

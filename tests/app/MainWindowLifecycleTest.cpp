@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CNRV_VIruviApp.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "framework/Message.h"
 #include "support/MouseProgram.h"
 
@@ -41,19 +41,19 @@ TEST_F(MainWindowLifecycle, StartsInTheStoredLanguageWithTheCurrentProfile) {
 
 TEST_F(MainWindowLifecycle, TakesTheSkinsLayoutAndOutline) {
   SimWindowHost& window = program.Start();
-  EXPECT_EQ(program.context.shape.MaskWidth, 900);
+  EXPECT_EQ(program.context.ui.shape.MaskWidth, 900);
   EXPECT_EQ(window.Size(), std::make_pair(900, 540));
   EXPECT_FALSE(window.Shape().empty());
-  EXPECT_GT(program.context.skin.MainItems[3].width, 0);
-  EXPECT_FALSE(program.context.skin.FunctionNames[1].empty());
+  EXPECT_GT(program.context.ui.skin.MainItems[3].width, 0);
+  EXPECT_FALSE(program.context.ui.skin.FunctionNames[1].empty());
   // Moving onto the apply element and back off repaints twice.
-  const SkinItem& apply = program.context.skin.MainItems[3];
+  const SkinItem& apply = program.context.ui.skin.MainItems[3];
   const int before = window.Invalidations();
   window.Deliver(fw::Message{fw::msg::kMouseMove, 0, (apply.y + 1) << 16 | (apply.x + 1), true});
-  EXPECT_EQ(program.context.hover.MainHover, 3);
+  EXPECT_EQ(program.context.ui.hover.MainHover, 3);
   window.Deliver(fw::Message{fw::msg::kMouseMove, 0, (apply.y + 2) << 16 | (apply.x + 2), true});
   window.Deliver(fw::Message{fw::msg::kMouseMove, 0, 0xFFFF0000 | 0xFFFF, true});  // (-1, -1): outside
-  EXPECT_EQ(program.context.hover.MainHover, 255);
+  EXPECT_EQ(program.context.ui.hover.MainHover, 255);
   EXPECT_EQ(window.Invalidations() - before, 2);
 }
 
@@ -70,7 +70,7 @@ TEST_F(MainWindowLifecycle, MissingSkinFileEndsTheProgramOnce) {
   EXPECT_FALSE(std::filesystem::exists(program.dir / "config.ini"));
   // A background thread's late repaint request reaches no window.
   const int invalidations = window.Invalidations();
-  program.context.RepaintMainWindow();
+  program.context.Repaint();
   EXPECT_EQ(window.Invalidations(), invalidations);
 }
 

@@ -44,7 +44,7 @@ TEST_F(MainWindowPaint, PaintsThePageWithTheTextsOfTheLanguage) {
 TEST_F(MainWindowPaint, HoverRepaintsTheElementFromTheOverPicture) {
   SimWindowHost& window = Start("1");
   window.Paint();
-  const SkinItem& apply = program.context.skin.MainItems[3];
+  const SkinItem& apply = program.context.ui.skin.MainItems[3];
   const fw::Point middle{apply.x + apply.width / 2, apply.y + apply.height / 2};
   JpegImageLoader jpeg;
   const auto over = LoadPicture(jpeg, program.dir / "skins" / "main_over.jpg");

@@ -59,12 +59,12 @@ class OnScreenDisplayTest : public ::testing::Test {
   void PressSlot4() {
     flags.PressedCode = 0xF5;
     flags.ButtonPending = true;
-    FunctionExecutor(program.context).PerformPendingPress();
+    program.context.Executor().PerformPendingPress();
   }
 
   SimDesktop desktop;
   MouseProgram program{desktop};
-  DriverFlags& flags = program.context.flags;
+  DriverFlags& flags = program.context.driver.flags;
   SimOnScreenDisplay& display = program.os.onScreenDisplay;
   SimWindowHost* window = nullptr;
 };
@@ -114,14 +114,14 @@ TEST_F(OnScreenDisplayTest, TheTrayItemSwitchesItOffAndConfigKeepsThat) {
 
 TEST_F(OnScreenDisplayTest, TheExecutorThreadNeverShowsIt) {
   Start(kDpiUpEnglish);
-  std::thread reader([&] { ButtonReportReader(program.context).Run(); });
-  std::thread executor([&] { FunctionExecutor(program.context).Run(); });
+  std::thread reader([&] { program.context.Reader().Run(); });
+  std::thread executor([&] { program.context.Executor().Run(); });
   program.mouse->Press(5);
   while (display.Texts().empty()) {
     window->PumpPosted();  // this thread is the window's
     std::this_thread::yield();
   }
-  program.context.RequestStop();
+  program.context.driver.RequestStop();
   program.mouse->Unplug();
   reader.join();
   executor.join();

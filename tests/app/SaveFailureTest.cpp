@@ -19,12 +19,12 @@ class SaveFailureTest : public ::testing::Test {
               "[Init]\nCurConfig=1\nVER_SEL=" + std::to_string(language) +
                   "\n[Config1]\nK1=1\nK4=17\nDPI_SET_EN1=1\nDPI_SET_EN2=1\n");
     SimWindowHost& window = program.Start();
-    program.context.flags.DriverActive = true;  // the start click
+    program.context.driver.flags.DriverActive = true;  // the start click
     return window;
   }
   void PressDpiUp() {  // on the executor: slot 4
-    program.context.flags.PressedCode = 0xF5;
-    program.context.flags.ButtonPending = true;
+    program.context.driver.flags.PressedCode = 0xF5;
+    program.context.driver.flags.ButtonPending = true;
     executor.PerformPendingPress();
   }
   size_t Shown() { return program.os.dialogs.Messages().size(); }
@@ -32,12 +32,12 @@ class SaveFailureTest : public ::testing::Test {
     ProfileFields fields = program.context.profile.Fields();
     ++fields.FIRE_TIME;
     program.context.profile.Load(fields);
-    ApplyProfile(program.context);
+    ApplyProfile(program.context.applyTarget);
   }
 
   SimDesktop desktop;
   MouseProgram program{desktop};
-  FunctionExecutor executor{program.context};
+  FunctionExecutor executor = program.context.Executor();
   std::filesystem::path config = program.dir / "config.ini";
 };
 

@@ -93,8 +93,8 @@ TEST(TrayStart, RunsTheWholeStartSequenceWithoutShowingTheWindow) {
     EXPECT_EQ(threads[0].priority, ThreadPriority::Highest);
     EXPECT_EQ(threads[1].priority, ThreadPriority::Highest);
 
-    ButtonReportReader reader(program.context);
-    FunctionExecutor executor(program.context);
+    ButtonReportReader reader = program.context.Reader();
+    FunctionExecutor executor = program.context.Executor();
     program.mouse->Release(5);  // the start click
     reader.Step();
     program.mouse->Press(5);

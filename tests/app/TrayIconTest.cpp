@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/CNRV_VIruviApp.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "app/GameProfilesDlg.h"
 #include "framework/Message.h"
 #include "framework/PrivateProfile.h"
@@ -121,7 +121,7 @@ TEST(TrayIcon, RightClickOpensTheMenuOfTheLanguageAtTheCursorInTheForeground) {
 TEST(TrayIcon, AfterTheMenusAreLoadedAgainTheNewLanguagesMenuIsShown) {
   Running p(1);
   p.Hide();
-  LoadPopupMenus(p.program.context.menus, 0);  // as a switch to Chinese does
+  LoadPopupMenus(p.program.context.ui.menus, 0);  // as a switch to Chinese does
   p.menus().nextChoice = 32837;                // "显示窗口   "
   p.Notify(153, fw::msg::kRButtonUp);
   EXPECT_EQ(p.menus().ShownMenus().back().menuId, 162);
@@ -244,7 +244,7 @@ TEST(TrayMenu, CheckMarksFollowTheSystemAndTheOptionsAtEachShowing) {
   EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
 
   // The menus loaded again (a language switch) start with no marks.
-  LoadPopupMenus(p.program.context.menus, 0);
+  LoadPopupMenus(p.program.context.ui.menus, 0);
   EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
   EXPECT_EQ(p.menus().ShownMenus().back().menuId, 162);
 

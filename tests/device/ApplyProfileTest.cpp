@@ -24,7 +24,7 @@ class ApplyProfileTest : public ::testing::Test {
   }
   void Apply(const ProfileFields& fields) {
     program.context.profile.Load(fields);
-    ApplyProfile(program.context);
+    ApplyProfile(program.context.applyTarget);
   }
   ProfileFields Factory() {
     ProfileModel model;
@@ -39,7 +39,7 @@ class ApplyProfileTest : public ::testing::Test {
 
   SimDesktop desktop;
   MouseProgram program{desktop};
-  DriverFlags& flags = program.context.flags;
+  DriverFlags& flags = program.context.driver.flags;
 };
 
 TEST_F(ApplyProfileTest, FactoryProfileReportsTwoButtonsAndWaitsForSlotSix) {
@@ -84,17 +84,17 @@ TEST_F(ApplyProfileTest, StartsABlinkThreadExactlyWhenNoneRuns) {
   EXPECT_EQ(BlinkThreadsStarted(), 2u);
   // The start click, then Waiting again before the thread noticed the click:
   // that thread blinks on, none joins it.
-  ButtonReportReader(program.context).HandleReport(std::vector<uint8_t>{6, 0});
+  program.context.Reader().HandleReport(std::vector<uint8_t>{6, 0});
   ASSERT_TRUE(flags.DriverActive);
   Apply(Factory());
   EXPECT_EQ(BlinkThreadsStarted(), 2u);
 
   // The page changed and the thread ended while waiting; an Active apply, and
   // Waiting again must blink again.
-  flags.CurrentPage = 1;
+  program.context.ui.CurrentPage = Page::Advanced;
   runBlinkThreads();
   ASSERT_FALSE(flags.BlinkThreadRunning);
-  flags.CurrentPage = 0;
+  program.context.ui.CurrentPage = Page::Main;
   Apply(active);
   EXPECT_EQ(BlinkThreadsStarted(), 2u);
   Apply(Factory());
@@ -176,7 +176,7 @@ TEST_F(ApplyProfileTest, WithoutAMouseStillSavesAndSetsTheSystem) {
   test::SimProgram bare(desktop);
   bare.Start();  // the plug-in message ended it
   bare.context.profile.Load(Factory());
-  ApplyProfile(bare.context);
+  ApplyProfile(bare.context.applyTarget);
   EXPECT_EQ(desktop.systemMouse.speed, 8);
   EXPECT_TRUE(std::filesystem::exists(bare.dir / "config.ini"));
 }

@@ -27,8 +27,8 @@ class ButtonReportReaderTest : public ::testing::Test {
 
   SimDesktop desktop;
   test::SimProgram program{desktop};
-  DriverFlags& flags = program.context.flags;
-  ButtonReportReader reader{program.context};
+  DriverFlags& flags = program.context.driver.flags;
+  ButtonReportReader reader = program.context.Reader();
 };
 
 TEST_F(ButtonReportReaderTest, TurnsReportsIntoFlags) {
@@ -73,17 +73,17 @@ TEST(ButtonReportReaderThread, ReadsFromTheMouseUntilStopped) {
   test::MouseProgram program(desktop);
   test::WriteFile(program.dir / "config.ini", test::kFactoryProfile);
   program.Start();
-  ASSERT_FALSE(program.context.flags.DriverActive);
-  std::thread thread([&] { ButtonReportReader(program.context).Run(); });
+  ASSERT_FALSE(program.context.driver.flags.DriverActive);
+  std::thread thread([&] { program.context.Reader().Run(); });
   program.mouse->Press(6);
   program.mouse->Release(6);
   program.mouse->Press(8);
-  while (!program.context.flags.ButtonPending) std::this_thread::yield();
-  program.context.RequestStop();
+  while (!program.context.driver.flags.ButtonPending) std::this_thread::yield();
+  program.context.driver.RequestStop();
   program.mouse->Unplug();
   thread.join();
-  EXPECT_TRUE(program.context.flags.DriverActive);
-  EXPECT_EQ(program.context.flags.PressedCode, 0xF8);
+  EXPECT_TRUE(program.context.driver.flags.DriverActive);
+  EXPECT_EQ(program.context.driver.flags.PressedCode, 0xF8);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST_F(ConnectedProgram, RemovalEndsWithoutTheClosingSequence) {
   EXPECT_TRUE(program.mouse->Reports().empty());
   Notify(fw::kDeviceRemoveComplete, path);
   EXPECT_TRUE(window.Destroyed());
-  EXPECT_FALSE(program.context.device.Connected());
+  EXPECT_FALSE(program.context.driver.device.Connected());
   EXPECT_EQ(program.os.tray.Removals(), 1);
   EXPECT_TRUE(program.mouse->Reports().empty());  // no close command
   EXPECT_EQ(desktop.systemMouse.speed, 8);        // no pointer speed reset
@@ -108,7 +108,7 @@ TEST_F(ConnectedProgram, PowerEventsApplyAgain) {
 TEST(BlinkThread, BlinksWhileWaitingOnTheMainPageAndEndsLeavingTheNumberShown) {
   SimDesktop desktop;
   SimProgram program(desktop);
-  DriverFlags& flags = program.context.flags;
+  DriverFlags& flags = program.context.driver.flags;
   flags.DriverActive = false;
   flags.BlinkThreadRunning = true;
   int toggles = 0;
@@ -118,16 +118,17 @@ TEST(BlinkThread, BlinksWhileWaitingOnTheMainPageAndEndsLeavingTheNumberShown) {
     last = flags.StartKeyBlink;
     if (program.os.clock.ElapsedMs() >= 4000) flags.DriverActive = true;  // the start click
   });
-  RunBlinkThread(program.context);
+  const auto mainPageShown = [&] { return program.context.ui.CurrentPage == Page::Main; };
+  RunBlinkThread(program.context.driver, program.os.clock, mainPageShown);
   EXPECT_EQ(toggles, 12);  // the driver state is looked at every three seconds
   EXPECT_EQ(program.os.clock.ElapsedMs(), 6000);
   EXPECT_TRUE(flags.StartKeyBlink);
   EXPECT_FALSE(flags.BlinkThreadRunning);
 
   flags.DriverActive = false;
-  flags.CurrentPage = 1;  // another page: ends at once
+  program.context.ui.CurrentPage = Page::Advanced;  // another page: ends at once
   flags.BlinkThreadRunning = true;
-  RunBlinkThread(program.context);
+  RunBlinkThread(program.context.driver, program.os.clock, mainPageShown);
   EXPECT_EQ(program.os.clock.ElapsedMs(), 6000);
   EXPECT_FALSE(flags.BlinkThreadRunning);
 }

@@ -40,15 +40,15 @@ class ProfileOperationTest : public ::testing::Test {
   bool ProfileLockFree() {
     bool free = false;
     std::thread([&] {
-      free = program.context.profileOperation.try_lock();
-      if (free) program.context.profileOperation.unlock();
+      free = program.context.driver.profileOperation.try_lock();
+      if (free) program.context.driver.profileOperation.unlock();
     }).join();
     return free;
   }
 
   SimDesktop desktop;
   MouseProgram program{desktop};
-  DriverFlags& flags = program.context.flags;
+  DriverFlags& flags = program.context.driver.flags;
 };
 
 TEST_F(ProfileOperationTest, SystemSettingsAreSetWithTheProfileLockFree) {
@@ -57,9 +57,9 @@ TEST_F(ProfileOperationTest, SystemSettingsAreSetWithTheProfileLockFree) {
   ProfileFields fields = program.context.profile.Fields();
   fields.K[3] = 40;
   program.context.profile.Load(fields);
-  ApplyProfile(program.context);  // the apply element, on the UI thread
+  ApplyProfile(program.context.applyTarget);  // the apply element, on the UI thread
   flags.DriverActive = true;
-  FunctionExecutor executor(program.context);
+  FunctionExecutor executor = program.context.Executor();
   PressSlot4(executor);  // next profile, on the executor
   EXPECT_EQ(program.context.profile.CurConfig(), 2);
   EXPECT_EQ(desktop.systemMouse.speed, 12);
@@ -84,11 +84,11 @@ TEST_F(ProfileOperationTest, TheLatestApplyDecidesTheSystemSettings) {
     }
     std::thread([&] {
       program.context.profile.Load(second);
-      ApplyProfile(program.context);
+      ApplyProfile(program.context.applyTarget);
     }).join();
   };
   program.context.profile.Load(first);
-  ApplyProfile(program.context);
+  ApplyProfile(program.context.applyTarget);
   EXPECT_TRUE(interleaved);
   EXPECT_EQ(desktop.systemMouse.speed, 16);
   EXPECT_EQ(desktop.systemMouse.wheelLines, 10u);
@@ -101,7 +101,7 @@ TEST_F(ProfileOperationTest, ADpiButtonDuringAnApplyWaitsForIt) {
   edited.DPI_LEVEL = 2;
   program.context.profile.Load(edited);
 
-  FunctionExecutor executor(program.context);
+  FunctionExecutor executor = program.context.Executor();
   std::thread press;
   std::atomic<bool> pressStarted{false};
   program.os.files.beforeRename = [&](const std::filesystem::path&) {
@@ -116,7 +116,7 @@ TEST_F(ProfileOperationTest, ADpiButtonDuringAnApplyWaitsForIt) {
     // apply's save.
     done.wait_for(std::chrono::milliseconds(200));
   };
-  ApplyProfile(program.context);
+  ApplyProfile(program.context.applyTarget);
   press.join();
   program.os.files.beforeRename = nullptr;
 

@@ -32,7 +32,7 @@ class FunctionExecutorTest : public ::testing::Test {
   // Applies `fields` with the driver active and forgets what the apply sent.
   void Apply(const ProfileFields& fields) {
     program.context.profile.Load(fields);
-    ApplyProfile(program.context);
+    ApplyProfile(program.context.applyTarget);
     flags.DriverActive = true;
     program.mouse->ClearReports();
     program.os.input.Clear();
@@ -51,8 +51,8 @@ class FunctionExecutorTest : public ::testing::Test {
 
   SimDesktop desktop;
   MouseProgram program{desktop};
-  DriverFlags& flags = program.context.flags;
-  FunctionExecutor executor{program.context};
+  DriverFlags& flags = program.context.driver.flags;
+  FunctionExecutor executor = program.context.Executor();
 
   void SetUp() override {
     WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n");
@@ -207,7 +207,7 @@ class MacroStopTest : public FunctionExecutorTest {
     return times;
   }
 
-  ButtonReportReader reader{program.context};
+  ButtonReportReader reader = program.context.Reader();
   int64_t start = 0;
 };
 
@@ -254,15 +254,15 @@ TEST(DriverEndToEnd, AStartClickThenAPressPerformsCtrlC) {
   MouseProgram program(desktop);
   WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK2=2\nK3=3\nK4=31\nK5=4\nK6=11\nK7=12\n");
   program.Start();
-  ASSERT_FALSE(program.context.flags.DriverActive);
-  ButtonReportReader reader(program.context);
-  FunctionExecutor executor(program.context);
+  ASSERT_FALSE(program.context.driver.flags.DriverActive);
+  ButtonReportReader reader = program.context.Reader();
+  FunctionExecutor executor = program.context.Executor();
   program.mouse->Press(5);
   reader.Step();  // ignored while waiting
   executor.PerformPendingPress();
   program.mouse->Release(5);
   reader.Step();  // the start click
-  EXPECT_TRUE(program.context.flags.DriverActive);
+  EXPECT_TRUE(program.context.driver.flags.DriverActive);
   program.mouse->Press(5);
   reader.Step();
   executor.PerformPendingPress();
@@ -282,12 +282,12 @@ TEST(DriverThreads, ReaderAndExecutorPerformAPressAndStop) {
   test::MouseProgram program(desktop);
   WriteFile(program.dir / "config.ini", "[Init]\nCurConfig=1\n[Config1]\nK1=1\nK4=26\n");
   program.Start();
-  std::thread reader([&] { ButtonReportReader(program.context).Run(); });
-  std::thread executor([&] { FunctionExecutor(program.context).Run(); });
+  std::thread reader([&] { program.context.Reader().Run(); });
+  std::thread executor([&] { program.context.Executor().Run(); });
   program.mouse->Release(5);  // the start click
   program.mouse->Press(5);
   while (program.os.input.Events().empty()) std::this_thread::yield();
-  program.context.RequestStop();
+  program.context.driver.RequestStop();
   program.mouse->Unplug();
   reader.join();
   executor.join();

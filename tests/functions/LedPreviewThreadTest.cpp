@@ -12,12 +12,8 @@
 namespace tx80 {
 namespace {
 
-constexpr uint8_t kColorPage = 2;
-
 class LedPreviewThreadTest : public ::testing::Test {
  protected:
-  void SetUp() override { flags.CurrentPage = kColorPage; }
-
   // The mouse runs `ledMode` (as after an apply) at DPI level `level`.
   void Mouse(uint8_t ledMode, int32_t level) {
     ProfileFields fields;
@@ -33,7 +29,8 @@ class LedPreviewThreadTest : public ::testing::Test {
   ProfileModel profile;
   SimClock clock;
   int repaints = 0;
-  LedPreviewThread preview{flags, profile, clock, [this] { ++repaints; }};
+  bool colorPageShown = true;
+  LedPreviewThread preview{flags, profile, clock, [this] { ++repaints; }, [this] { return colorPageShown; }};
 };
 
 TEST_F(LedPreviewThreadTest, CycleModesAlternateDarkAndTheNextColour) {
@@ -105,17 +102,17 @@ TEST_F(LedPreviewThreadTest, LevelOutsideTheFourColoursIsKeptInRange) {
 }
 
 TEST_F(LedPreviewThreadTest, RunEndsWhenTheColorPageIsLeft) {
-  flags.CurrentPage = 0;
+  colorPageShown = false;
   flags.LedPreviewRunning = true;
   preview.Run();
   EXPECT_FALSE(flags.LedPreviewRunning);
   EXPECT_EQ(repaints, 0);
 
-  flags.CurrentPage = kColorPage;
+  colorPageShown = true;
   flags.LedPreviewRunning = true;
   Mouse(0, 0);
   clock.OnAdvance([this](Clock::TimePoint now) {
-    if (now.time_since_epoch() >= std::chrono::milliseconds(3 * 1200)) flags.CurrentPage = 1;
+    if (now.time_since_epoch() >= std::chrono::milliseconds(3 * 1200)) colorPageShown = false;
   });
   preview.Run();
   EXPECT_FALSE(flags.LedPreviewRunning);

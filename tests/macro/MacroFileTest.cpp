@@ -135,7 +135,7 @@ TEST_F(MacroFileTest, MissingFileWarnsAndEmptiesTheStore) {
   Load();
   ASSERT_EQ(dialogs.Messages().size(), 1u);
   EXPECT_EQ(dialogs.Messages()[0].text, u"找不到配置文件");
-  EXPECT_EQ(dialogs.Messages()[0].caption, kMacroFileMessageCaption);
+  EXPECT_EQ(dialogs.Messages()[0].caption, kMessageCaption);
   EXPECT_EQ(store.MacroCount(), 0);
   EXPECT_EQ(store.CurrentMacro(), 0);
   EXPECT_FALSE(fs::exists(path));  // loading never creates the file

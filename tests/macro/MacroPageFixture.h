@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "macro/MacroStore.h"
@@ -74,11 +74,9 @@ class MacroPageTest : public ::testing::Test {
 
   MacroPageTest() {
     context.profile.SetLanguageFlag(1);
-    LoadPopupMenus(context.menus, 1);
+    LoadPopupMenus(context.ui.menus, 1);
     window = &os.windows.Open(dialog);
     dialog.page = &page;
-    context.paths.macroFilePath = dir / "Macro_EN.dat";
-    context.flags.CurrentPage = 1;
     page.CreateControls(kRects);
     page.RefreshMacroList();
   }
@@ -128,7 +126,19 @@ class MacroPageTest : public ::testing::Test {
   AppContext context{os.platform, dir.path()};
   MacroStore store;
   PageDialog dialog{context};
-  MacroPage page{dialog, context, store};
+  MacroPage page{{.mainWindow = dialog,
+                  .store = store,
+                  .profile = context.profile,
+                  .childControls = os.childControls,
+                  .dialogs = os.dialogs,
+                  .files = os.files,
+                  .clock = os.clock,
+                  .keyboardHook = os.keyboardHook,
+                  .popupMenus = os.popupMenus,
+                  .eventMenu = context.ui.menus.EventContextMenu,
+                  .saves = context,
+                  .programDirectory = context.paths.programDirectory,
+                  .skinsDirectory = context.paths.skinsDirectory}};
   SimWindowHost* window = nullptr;
 };
 

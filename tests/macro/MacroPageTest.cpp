@@ -131,7 +131,7 @@ TEST_F(MacroPageTest, SaveMacrosClampsTheRepeatCount) {
     EXPECT_EQ(repeatEdit().Text(), shown);
   }
   MacroStore reloaded;
-  LoadMacroFile(os.files, reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
+  LoadMacroFile(os.files, reloaded, MacroFilePath(dir.path(), 1), os.dialogs, nullptr);
   EXPECT_EQ(reloaded.Copy(0)->RepeatCount(), 42);
 }
 
@@ -164,9 +164,10 @@ TEST_F(MacroPageTest, MenuShowsOnlyOverTheListsLines) {
   RightClickLine(5);  // below the last line
   os.popupMenus.cursor = {5, 5};  // outside the list
   RightClickAtCursor();
-  context.flags.CurrentPage = 0;
-  RightClickLine(1);
-  context.flags.CurrentPage = 1;
+  page.DestroyControls();  // the page left
+  RightClickAtCursor();
+  page.CreateControls(kRects);
+  page.RefreshMacroList();
   page.ToggleRecording();
   RightClickLine(1);
   page.ToggleRecording();
@@ -180,7 +181,7 @@ TEST_F(MacroPageTest, MenuShowsOnlyOverTheListsLines) {
   EXPECT_TRUE(os.popupMenus.Items(shown.popup)[0].ownerDrawn);
 
   context.profile.SetLanguageFlag(0);
-  LoadPopupMenus(context.menus, 0);
+  LoadPopupMenus(context.ui.menus, 0);
   AddMacro(u"empty");
   RightClickLine(0);  // an empty list shows the menu
   EXPECT_EQ(os.popupMenus.ShownMenus().back().menuId, 161);
@@ -202,7 +203,7 @@ TEST_F(MacroPageTest, InsertBeforeAtTheDelayOfEventOne) {
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}, {241, 1, 30}, {'A', 2, 20}, {'B', 1, 30}}));
   EXPECT_EQ(page.SelectedLine(), 5);
   // The Chinese menu's id for the same item does the same.
-  LoadPopupMenus(context.menus, 0);
+  LoadPopupMenus(context.ui.menus, 0);
   RightClickLine(0, 32820);
   EXPECT_EQ(Events(0)[0], (Event{241, 1, 30}));
 }
@@ -269,7 +270,7 @@ TEST_F(MacroPageTest, DeleteEventMovesTheSelectedLineBack) {
   RightClickLine(2, kDeleteEvent);
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}, {'B', 1, 30}}));
   EXPECT_EQ(page.SelectedLine(), 0);
-  LoadPopupMenus(context.menus, 0);
+  LoadPopupMenus(context.ui.menus, 0);
   RightClickLine(2, 32836);
   EXPECT_EQ(Events(0), (std::vector<Event>{{'A', 1, 10}}));
 }

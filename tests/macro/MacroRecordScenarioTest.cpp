@@ -26,7 +26,7 @@ TEST_F(MacroRecordScenario, RecordSaveAndReload) {
   page.SaveMacros();
 
   MacroStore reloaded;
-  LoadMacroFile(os.files, reloaded, context.paths.macroFilePath, os.dialogs, nullptr);
+  LoadMacroFile(os.files, reloaded, MacroFilePath(context.paths.programDirectory, 1), os.dialogs, nullptr);
   ASSERT_EQ(reloaded.MacroCount(), 1);
   const auto macro = reloaded.Copy(0);
   EXPECT_EQ(macro->Name(), u"ab");

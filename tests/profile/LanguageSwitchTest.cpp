@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroPage.h"
 #include "support/MainWindowUser.h"
@@ -37,7 +37,7 @@ class LanguageSwitchTest : public ::testing::Test {
     WriteMacros("Macro_EN.dat", {u"Jump", u"Reload"});
     WriteMacros("Macro_CN.dat", {u"跳跃"});
     SimWindowHost& window = program.Start();
-    user.emplace(test::MainWindowUser{window, program.context.skin});
+    user.emplace(test::MainWindowUser{window, program.context.ui.skin});
     return window;
   }
   void WriteMacros(const char* file, std::initializer_list<std::u16string_view> names) {
@@ -51,7 +51,7 @@ class LanguageSwitchTest : public ::testing::Test {
     const auto at = text.find("VER_SEL=");
     return text.substr(at + 8, text.find_first_of("\r\n", at) - at - 8);
   }
-  std::u16string TrayMenuFirstItem() { return program.context.menus.TrayMenu.Record(1).text; }
+  std::u16string TrayMenuFirstItem() { return program.context.ui.menus.TrayMenu.Record(1).text; }
 
   SimDesktop desktop;
   MouseProgram program{desktop};
@@ -77,23 +77,27 @@ TEST_F(LanguageSwitchTest, EnglishElementSwitchesEverythingAtOnceAndForTheNextSt
   const ProfileFields fields = program.context.profile.Fields();
   ASSERT_EQ(program.context.macros.MacroCount(), 1);
   ASSERT_EQ(TrayMenuFirstItem(), u"显示窗口   ");
-  const std::u16string chineseName = program.context.skin.FunctionNames[1];
+  const std::u16string chineseName = program.context.ui.skin.FunctionNames[1];
   program.mouse->ClearReports();
 
   Click(kEnglishElement);
   EXPECT_EQ(window.Caption(), kCaptionEnglish);
   EXPECT_EQ(VerSel(), "1");
-  EXPECT_NE(program.context.skin.FunctionNames[1], chineseName);
+  EXPECT_NE(program.context.ui.skin.FunctionNames[1], chineseName);
   EXPECT_EQ(program.context.macros.MacroCount(), 2);
-  EXPECT_EQ(program.context.paths.macroFilePath, program.dir / "Macro_EN.dat");
   EXPECT_EQ(TrayMenuFirstItem(), u"Show Window");
   const SimCanvas* page = window.Paint();
   ASSERT_NE(page, nullptr);
-  EXPECT_NE(page->FindText(program.context.skin.FunctionNames[1]), nullptr);  // K1's new name on the page
+  EXPECT_NE(page->FindText(program.context.ui.skin.FunctionNames[1]), nullptr);  // K1's new name on the page
   // The profile, the mouse and the outline are not touched.
   EXPECT_EQ(program.context.profile.Fields(), fields);
   EXPECT_TRUE(program.mouse->Reports().empty());
   EXPECT_EQ(window.Shape(), outline);
+  // The macros are saved to the English file from now on.
+  const std::string chineseMacros = test::ReadFile(program.dir / "Macro_CN.dat");
+  program.dialog.Macros().SaveMacros();
+  EXPECT_EQ(program.os.files.Replacements(program.dir / "Macro_EN.dat"), 1);
+  EXPECT_EQ(test::ReadFile(program.dir / "Macro_CN.dat"), chineseMacros);
 
   // The next start shows English.
   window.Destroy();
@@ -125,7 +129,7 @@ TEST_F(LanguageSwitchTest, ResetAfterAStoredTwoTakesTheChineseFactoryProfileFive
   WriteFile(program.dir / "config.ini",
             "[Init]\nCurConfig=1\nVER_SEL=2\n[CfgReset5]\nFIRE_TIME=55\nK1=1\n[CfgReset_EN5]\nFIRE_TIME=66\nK1=1\n");
   SimWindowHost& window = program.Start();
-  user.emplace(test::MainWindowUser{window, program.context.skin});
+  user.emplace(test::MainWindowUser{window, program.context.ui.skin});
   ASSERT_EQ(window.Caption(), kCaptionEnglish);
   program.os.dialogs.yesNoAnswers.push_back(true);
   Click(kReset);

@@ -95,7 +95,7 @@ class ProfileActionsTest : public ::testing::Test {
     WriteFile(program.dir / "config.ini", Settings(curConfig, language));
     SimWindowHost& window = program.Start();
     program.mouse->ClearReports();
-    user.emplace(test::MainWindowUser{window, program.context.skin});
+    user.emplace(test::MainWindowUser{window, program.context.ui.skin});
     return window;
   }
   void Click(int element) { user->Click(user->Main(element)); }
@@ -119,7 +119,7 @@ TEST_F(ProfileActionsTest, ReleaseActsOnTheElementUnderThePointer) {
   user->Press(user->Main(kFirstProfile));
   user->Release(nowhere);
   EXPECT_EQ(profile.CurConfig(), 4);
-  EXPECT_FALSE(program.context.hover.ButtonHeld);
+  EXPECT_FALSE(program.context.ui.hover.ButtonHeld);
 }
 
 TEST_F(ProfileActionsTest, SelectingTheCurrentProfileAgainDropsUnappliedEdits) {
@@ -157,14 +157,14 @@ TEST_F(ProfileActionsTest, CloseReturnsToTheAppliedProfileAndHides) {
   EXPECT_EQ(Stored(Config(), 6), expected);
   EXPECT_EQ(profile.CurConfig(), 2);
   EXPECT_FALSE(window.IsVisible());
-  EXPECT_EQ(program.context.hover.MainHover, 255);
+  EXPECT_EQ(program.context.ui.hover.MainHover, 255);
   EXPECT_TRUE(program.mouse->Reports().empty());
 }
 
 TEST_F(ProfileActionsTest, MinimiseAndTrayElements) {
   SimWindowHost& window = Start();
   Click(kMinimise);
-  EXPECT_EQ(program.context.hover.MainHover, 255);
+  EXPECT_EQ(program.context.ui.hover.MainHover, 255);
   const fw::Point p = user->Main(kMinimise);
   ASSERT_EQ(window.Queued().size(), 1u);
   EXPECT_EQ(window.Queued()[0].id, fw::msg::kSysCommand);
@@ -176,7 +176,7 @@ TEST_F(ProfileActionsTest, MinimiseAndTrayElements) {
   window.Show(ShowMode::Restore);
   Click(kTray);
   EXPECT_FALSE(window.IsVisible());
-  EXPECT_EQ(program.context.hover.MainHover, 255);
+  EXPECT_EQ(program.context.ui.hover.MainHover, 255);
 }
 
 TEST_F(ProfileActionsTest, UserGuideOpensFromTheProgramFolder) {
@@ -274,7 +274,7 @@ TEST(ProfileReset, StoresTheFactoryProfilesAndAppliesTheCurrentOne) {
     WriteFile(program.dir / "config.ini", Settings(c.curConfig, c.language));
     SimWindowHost& window = program.Start();
     program.mouse->ClearReports();
-    test::MainWindowUser user{window, program.context.skin};
+    test::MainWindowUser user{window, program.context.ui.skin};
     user.Click(user.Main(kAdvancedTab));  // the macro list shows the defaults at once
     program.os.dialogs.yesNoAnswers = {true};
     user.Click(user.Main(kReset));

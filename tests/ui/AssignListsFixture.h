@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/AppContext.h"
-#include "app/Captions.h"
+#include "profile/Captions.h"
 #include "framework/Dialog.h"
 #include "platform/sim/SimPlatform.h"
 #include "support/TempDir.h"
-#include "ui/AssignMenu.h"
+#include "ui/AssignList.h"
 #include "ui/CMenuDlg.h"
 #include "ui/CSubMenuDlg.h"
 #include "ui/WarningDlg.h"
@@ -31,10 +31,10 @@ class ListOwnerWindow : public fw::Dialog {
     return true;
   }
   bool OnPaint(fw::Canvas&) override {
-    CloseMenuIfSubMenuDone(context_.assignMenu);
+    CloseMenuIfSubMenuDone(context_.ui.assignList);
     return true;
   }
-  void OnLButtonDown(int, int) override { CloseAssignMenu(context_.assignMenu); }
+  void OnLButtonDown(int, int) override { CloseAssignMenu(context_.ui.assignList); }
 
  private:
   AppContext& context_;
@@ -96,7 +96,7 @@ class AssignListsTest : public ::testing::Test {
     pictures["warning_over.jpg"] = Solid(160, 80, kWarningOver);
     for (const auto& [name, picture] : pictures) images.Put(Skins() / name, picture);
 
-    SkinTables& skin = context.skin;
+    SkinTables& skin = context.ui.skin;
     for (int k = 1; k < static_cast<int>(skin.FunctionNames.size()); ++k)
       skin.FunctionNames[static_cast<std::size_t>(k)] = u"F" + Number(k);
     for (int s = 1; s <= 7; ++s) skin.MainItems[static_cast<std::size_t>(24 + s)] = {20, 20 * s, 100, 16, u""};
@@ -130,7 +130,7 @@ class AssignListsTest : public ::testing::Test {
   // FunctionCode of buttons 1..7.
   std::array<int32_t, 7> Functions() const { return context.profile.Fields().K; }
 
-  AssignMenuState& State() { return context.assignMenu; }
+  AssignListState& State() { return context.ui.assignList; }
   SimWindowHost* HostOf(fw::Dialog* dialog) {
     return dialog && dialog->HasWindow() ? os.windows.HostOf(&dialog->Host()) : nullptr;
   }
@@ -139,7 +139,7 @@ class AssignListsTest : public ::testing::Test {
 
   // What a press on the button element of slot `slot` does (a warning is
   // answered by the test's script for template 105).
-  void Open(int slot) { OpenAssignMenu(context, *main, 24 + slot); }
+  void Open(int slot) { OpenAssignMenu(context.AssignLists(), *main, main_element::ButtonOfSlot(slot)); }
   // Rests the pointer on list row `row`; the list's paint opens its sub-list.
   void RestOn(int row) {
     ASSERT_TRUE(List());

@@ -218,7 +218,7 @@ TEST_P(LastLeftClickTest, WarningComesBeforeTheLastLeftClickIsGivenAway) {
   const WarningCase& c = GetParam();
   SetButtons(c.before);
   os.windows.onModal[WarningDlg::kTemplateId] = [&](SimWindowHost& warning) {
-    const SkinItem& item = context.skin.WarningItems[static_cast<std::size_t>(c.answer)];
+    const SkinItem& item = context.ui.skin.WarningItems[static_cast<std::size_t>(c.answer)];
     warning.Click(item.x + 1, item.y + 1);
   };
   Open(c.slot);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Message.h"
+#include "macro/MacroFile.h"
 #include "macro/MacroPage.h"
 #include "ui/CMenuDlg.h"
 #include "support/MainWindowUser.h"
@@ -16,7 +17,9 @@ namespace {
 
 using test::MouseProgram;
 
-enum Page : uint8_t { kMain = 0, kAdvanced = 1, kColor = 2 };
+constexpr Page kMain = Page::Main;
+constexpr Page kAdvanced = Page::Advanced;
+constexpr Page kColor = Page::Color;
 constexpr int kPageTabs[] = {9, 10, 11};  // MainItems: the tab of each page
 
 const std::vector<int> kControlOrder = {MacroPage::kRepeatCountEditId, MacroPage::kMacroNameEditId,
@@ -37,7 +40,7 @@ class ClickDispatchTest : public ::testing::Test {
     return program.Start();
   }
 
-  void ShowPage(Page page) { user.Click(user.Main(kPageTabs[page])); }
+  void ShowPage(Page page) { user.Click(user.Main(kPageTabs[static_cast<int>(page)])); }
   fw::Point Element(Page page, int element) const {
     switch (page) {
       case kAdvanced:
@@ -56,8 +59,8 @@ class ClickDispatchTest : public ::testing::Test {
   MouseProgram program{desktop};
   SimWindowHost& window = StartProgram();
   ProfileModel& profile = program.context.profile;
-  DriverFlags& flags = program.context.flags;
-  test::MainWindowUser user{window, program.context.skin};
+  DriverFlags& flags = program.context.driver.flags;
+  test::MainWindowUser user{window, program.context.ui.skin};
   ProfileFields start;
 };
 
@@ -95,14 +98,14 @@ TEST_F(ClickDispatchTest, PressesEditTheProfileInMemoryOnly) {
       {"LED off", kColor, 3, [](ProfileFields& f) { f.LED_STATUS = 3; }},
       {"resolution panel", kColor, 4, nullptr},
   };
-  ASSERT_EQ(program.context.skin.AdvancedItems[30].width, 168);  // the fire bar the rows expect
+  ASSERT_EQ(program.context.ui.skin.AdvancedItems[30].width, 168);  // the fire bar the rows expect
   const std::string settings = test::ReadFile(program.dir / "config.ini");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     profile.Load(start);
     ShowPage(c.page);
     fw::Point p = Element(c.page, c.element);
-    if (c.offset >= 0) p.x = program.context.skin.AdvancedItems[c.element].x + c.offset;
+    if (c.offset >= 0) p.x = program.context.ui.skin.AdvancedItems[c.element].x + c.offset;
     user.Press(p);
     ProfileFields expected = start;
     if (c.change) c.change(expected);
@@ -122,22 +125,22 @@ TEST_F(ClickDispatchTest, ChosenStepIsShownButNotInForceUntilApplied) {
 TEST_F(ClickDispatchTest, PressShowsTheElementHeldUntilRelease) {
   const int before = window.Invalidations();
   user.Press(user.Main(42));
-  EXPECT_TRUE(program.context.hover.ButtonHeld);
+  EXPECT_TRUE(program.context.ui.hover.ButtonHeld);
   EXPECT_GT(window.Invalidations(), before);
   user.Release(user.Main(42));
-  EXPECT_FALSE(program.context.hover.ButtonHeld);
+  EXPECT_FALSE(program.context.ui.hover.ButtonHeld);
 }
 
 TEST_F(ClickDispatchTest, AdvancedTabCreatesTheMacroControlsAndOtherTabsDestroyThem) {
   program.context.macros.AddMacro(u"Jump");
   ShowPage(kAdvanced);
-  EXPECT_EQ(flags.CurrentPage, kAdvanced);
+  EXPECT_EQ(program.context.ui.CurrentPage.load(), kAdvanced);
   ASSERT_EQ(Created(), kControlOrder);
   for (std::size_t i = 0; i < kControlOrder.size(); ++i) {
     const SimControl* control = program.os.childControls.Edit(kControlOrder[i]);
     if (!control) control = program.os.childControls.ListBox(kControlOrder[i]);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Layout().rect, program.context.skin.ControlRects[i]);
+    EXPECT_EQ(control->Layout().rect, program.context.ui.skin.ControlRects[i]);
   }
   EXPECT_EQ(program.os.childControls.ListBox(MacroPage::kMacroListId)->Lines(), std::vector<std::u16string>{u"Jump"});
 
@@ -146,19 +149,19 @@ TEST_F(ClickDispatchTest, AdvancedTabCreatesTheMacroControlsAndOtherTabsDestroyT
   EXPECT_TRUE(Destroyed().empty());
 
   ShowPage(kColor);
-  EXPECT_EQ(flags.CurrentPage, kColor);
+  EXPECT_EQ(program.context.ui.CurrentPage.load(), kColor);
   EXPECT_EQ(Destroyed(), kControlOrder);
   ShowPage(kMain);
   EXPECT_EQ(Destroyed().size(), 4u);
 
   // Back again after the skin moved them (a language switch reloads it).
-  for (auto& rect : program.context.skin.ControlRects) rect.top += 10, rect.bottom += 10;
-  user.Press(user.Main(kPageTabs[kAdvanced]));
+  for (auto& rect : program.context.ui.skin.ControlRects) rect.top += 10, rect.bottom += 10;
+  user.Press(user.Main(kPageTabs[static_cast<int>(kAdvanced)]));
   ASSERT_EQ(Created().size(), 8u);
   EXPECT_EQ(program.os.childControls.ListBox(MacroPage::kEventListId)->Layout().rect,
-            program.context.skin.ControlRects[3]);
+            program.context.ui.skin.ControlRects[3]);
   // Repainted around the controls.
-  EXPECT_EQ(window.InvalidRegion(), program.context.shape.MainRegionRectangles);
+  EXPECT_EQ(window.InvalidRegion(), program.context.ui.shape.MainRegionRectangles);
 }
 
 TEST_F(ClickDispatchTest, PreviewThreadsStartOnlyWhenNoneIsRunning) {
@@ -195,7 +198,7 @@ TEST_F(ClickDispatchTest, PreviewThreadsStartOnlyWhenNoneIsRunning) {
   flags.BlinkThreadRunning = false;
   ShowPage(kMain);
   EXPECT_EQ(ThreadsStarted(), 6u);
-  EXPECT_EQ(flags.CurrentPage, kMain);
+  EXPECT_EQ(program.context.ui.CurrentPage.load(), kMain);
 }
 
 // A press where the page has nothing drags the window; on the other pages the
@@ -243,10 +246,10 @@ TEST_F(ClickDispatchTest, BackgroundPressDragsTheWindow) {
 
 TEST_F(ClickDispatchTest, ButtonElementOpensItsListBelowItAndAnotherElementReplacesIt) {
   window.Move({100, 50, 1000, 590});
-  AssignMenuState& lists = program.context.assignMenu;
+  AssignListState& lists = program.context.ui.assignList;
   user.Press(user.Main(28));
   ASSERT_TRUE(lists.MenuWindow && lists.MenuWindow->HasWindow());
-  const SkinItem& element = program.context.skin.MainItems[28];
+  const SkinItem& element = program.context.ui.skin.MainItems[28];
   const fw::Rect at = lists.MenuWindow->Host().ScreenRect();
   EXPECT_EQ((fw::Point{at.left, at.top}), (fw::Point{100 + element.x, 50 + element.y + element.height}));
   SimWindowHost* first = program.os.windows.HostOf(&lists.MenuWindow->Host());
@@ -270,7 +273,7 @@ TEST_F(ClickDispatchTest, MacroElementsRunTheMacroPage) {
   user.Click(user.Advanced(4));  // stop
   EXPECT_FALSE(page.Recording());
   user.Click(user.Advanced(5));  // save
-  EXPECT_NE(test::ReadFile(program.context.paths.macroFilePath).find("macroNum=1"), std::string::npos);
+  EXPECT_NE(test::ReadFile(MacroFilePath(program.context.paths.programDirectory, 1)).find("macroNum=1"), std::string::npos);
   user.Click(user.Advanced(1));  // export, cancelled
   user.Click(user.Advanced(0));  // import, cancelled
   const auto dialogs = program.os.dialogs.FileDialogs();

@@ -8,11 +8,11 @@
 namespace tx80 {
 namespace {
 
-constexpr uint8_t kMainPage = 0;
-constexpr uint8_t kAdvancedPage = 1;
+constexpr Page kMainPage = Page::Main;
+constexpr Page kAdvancedPage = Page::Advanced;
 
 struct HitTestTest : ::testing::Test {
-  void Move(uint8_t page, fw::Point p) {
+  void Move(Page page, fw::Point p) {
     TrackHover(hover, tables, page, p, [this] { ++repaints; });
   }
   SkinTables tables;
@@ -87,10 +87,10 @@ TEST_F(HitTestTest, RepaintsOncePerChangedValue) {
 
 TEST(HoverRepaintTest, AdvancedPageRepaintsAroundItsControls) {
   const std::vector<fw::Rect> mainRegion{{0, 0, 10, 5}, {0, 5, 4, 10}};
-  for (uint8_t page : {0, 1, 2}) {
+  for (Page page : {Page::Main, Page::Advanced, Page::Color}) {
     test::ShapeRecordingWindow window;
     RequestHoverRepaint(window, page, mainRegion);
-    if (page == 1) {
+    if (page == Page::Advanced) {
       EXPECT_EQ(window.requests, (std::vector<std::string>{"region", "update"}));
       EXPECT_EQ(window.invalidRegion, mainRegion);
     } else {

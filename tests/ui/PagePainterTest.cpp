@@ -22,9 +22,9 @@ namespace {
 
 constexpr int kWidth = 900;
 constexpr int kHeight = 540;
-constexpr uint8_t kMainPage = 0;
-constexpr uint8_t kAdvancedPage = 1;
-constexpr uint8_t kColorPage = 2;
+constexpr Page kMainPage = Page::Main;
+constexpr Page kAdvancedPage = Page::Advanced;
+constexpr Page kColorPage = Page::Color;
 
 constexpr fw::Rgb kYellow{255, 255, 0};
 constexpr fw::Rgb kWhite{255, 255, 255};
@@ -109,7 +109,7 @@ class PagePainterTest : public ::testing::Test {
 
   SimCanvas Paint(bool minimized = false) {
     SimCanvas canvas(kWidth, kHeight);
-    const PageSources sources{skins, skin, hover, flags, profile, macros, recording, counters};
+    const PageSources sources{page, skins, skin, hover, flags, profile, macros, recording, counters};
     PaintPage(canvas, pictures, sources, minimized);
     return canvas;
   }
@@ -126,6 +126,7 @@ class PagePainterTest : public ::testing::Test {
   SkinPictureCache pictures{images};
   SkinTables skin;
   HoverState hover;
+  Page page = Page::Main;
   DriverFlags flags;
   ProfileModel profile;
   MacroStore macros;
@@ -135,7 +136,7 @@ class PagePainterTest : public ::testing::Test {
 
 TEST_F(PagePainterTest, SharedElementsPickTheirPicture) {
   const struct {
-    uint8_t page;
+    Page page;
     int32_t curConfig;
     int32_t languageFlag;
     int32_t mainHover;
@@ -166,7 +167,7 @@ TEST_F(PagePainterTest, SharedElementsPickTheirPicture) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "page " << int(c.page) << ", element " << c.element << ", hover "
                                     << c.mainHover << ", language " << c.languageFlag);
-    flags.CurrentPage = c.page;
+    page = c.page;
     profile.SetCurConfig(c.curConfig);
     profile.SetLanguageFlag(c.languageFlag);
     hover.MainHover = c.mainHover;
@@ -177,7 +178,7 @@ TEST_F(PagePainterTest, SharedElementsPickTheirPicture) {
 
 TEST_F(PagePainterTest, PageElementsHoveredAndPressed) {
   const struct {
-    uint8_t page;
+    Page page;
     int32_t hovered;
     bool held;
     const char* shows;
@@ -188,7 +189,7 @@ TEST_F(PagePainterTest, PageElementsHoveredAndPressed) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "page " << int(c.page) << ", element " << c.hovered);
-    flags.CurrentPage = c.page;
+    page = c.page;
     hover = {};
     hover.ButtonHeld = c.held;
     const SkinItem* item = nullptr;
@@ -259,20 +260,20 @@ TEST_F(PagePainterTest, OutOfRangeSettingsNeverReachPastATable) {
   SimCanvas canvas = Paint();
   for (int mark = 80; mark <= 83; ++mark) EXPECT_EQ(Shows(canvas, Main(mark)), "normal") << mark;
   for (int s = 0; s < 10; ++s) EXPECT_EQ(Shows(canvas, Main(60 + s)), "normal") << s;
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   canvas = Paint();
   EXPECT_NE(canvas.FindText(u"1200"), nullptr);  // an unknown level reads as an unknown step
   for (int mode = 0; mode <= 12; ++mode)
     if (mode != 11) {
       EXPECT_EQ(Shows(canvas, Color(mode)), "normal") << mode;
     }
-  flags.CurrentPage = kAdvancedPage;
+  page = kAdvancedPage;
   canvas = Paint();
   for (int setting = 8; setting <= 27; ++setting) EXPECT_EQ(Shows(canvas, Advanced(setting)), "normal") << setting;
 }
 
 TEST_F(PagePainterTest, FireTimeBarAndValue) {
-  flags.CurrentPage = kAdvancedPage;
+  page = kAdvancedPage;
   const SkinItem& bar = Advanced(30);
   const struct {
     int32_t fireTime;
@@ -385,7 +386,7 @@ TEST_F(PagePainterTest, TextsAreCentredWithTruncatedQuotients) {
 
 TEST_F(PagePainterTest, WhatEachPageWrites) {
   // The main page writes main elements 0..53; the other pages main 0..19 and their own.
-  flags.CurrentPage = kAdvancedPage;
+  page = kAdvancedPage;
   SimCanvas canvas = Paint();
   EXPECT_NE(canvas.FindText(u"OK,driver is working..."), nullptr);
   EXPECT_NE(canvas.FindText(Main(0).text), nullptr);
@@ -394,20 +395,20 @@ TEST_F(PagePainterTest, WhatEachPageWrites) {
   EXPECT_NE(canvas.FindText(Advanced(45).text), nullptr);
   EXPECT_EQ(Shows(canvas, Main(4)), "down");  // the current profile on every page
 
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   canvas = Paint();
   EXPECT_NE(canvas.FindText(u"OK,driver is working..."), nullptr);
   EXPECT_NE(canvas.FindText(Color(12).text), nullptr);
   EXPECT_EQ(canvas.FindText(Advanced(45).text), nullptr);
 
-  flags.CurrentPage = kMainPage;
+  page = kMainPage;
   canvas = Paint();
   EXPECT_NE(canvas.FindText(Main(20).text), nullptr);
   EXPECT_EQ(canvas.FindText(Color(12).text), nullptr);
 }
 
 TEST_F(PagePainterTest, AdvancedPageShowsTheMacroState) {
-  flags.CurrentPage = kAdvancedPage;
+  page = kAdvancedPage;
   macros.AddMacro(u"Combo");
   macros.SetRepeatMode(0, 1);
   Edit([](ProfileFields& f) {
@@ -440,7 +441,7 @@ TEST_F(PagePainterTest, AdvancedPageShowsTheMacroState) {
 }
 
 TEST_F(PagePainterTest, ColorPageModeResolutionAndPreview) {
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   Edit([](ProfileFields& f) {
     f.LED_STATUS = 2;
     f.DPI_LEVEL = 1;
@@ -479,7 +480,7 @@ TEST_F(PagePainterTest, MissingPicturesLeaveADrawablePage) {
 
   for (const auto& [name, picture] : SolidSkin()) images.Spoil(skins / name);
   pictures.Clear();
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   canvas = Paint();
   EXPECT_NE(canvas.FindText(u"OK,driver is working..."), nullptr);
 }
@@ -491,7 +492,7 @@ TEST_F(PagePainterTest, RepaintsDecodeNothing) {
   hover.MainHover = 5;
   Paint();
   EXPECT_EQ(images.loads, firstPaint);
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   for (int index = 0; index < 4; ++index) {
     flags.LedPreviewIndex = index;
     Paint();
@@ -499,12 +500,12 @@ TEST_F(PagePainterTest, RepaintsDecodeNothing) {
   const int colorPage = images.loads;
   EXPECT_EQ(colorPage, firstPaint + 4);  // its three pictures and the blue preview
   Paint();
-  flags.CurrentPage = kMainPage;
+  page = kMainPage;
   Paint();
   EXPECT_EQ(images.loads, colorPage);
   // A missing picture is not looked for again either.
   images.Spoil(skins / skin_image::kColorGray);
-  flags.CurrentPage = kColorPage;
+  page = kColorPage;
   flags.LedPreviewDark = true;
   Paint();
   Paint();

@@ -14,10 +14,10 @@ class WarningDlgTest : public AssignListsTest {
   // Runs a warning the way the list's opening does, with `script` as the user.
   int Run(const std::function<void(SimWindowHost&)>& script) {
     os.windows.onModal[WarningDlg::kTemplateId] = script;
-    WarningDlg warning(context);
+    WarningDlg warning(context.AssignLists());
     return os.windows.RunModal(warning);
   }
-  const SkinItem& Item(int i) const { return context.skin.WarningItems[static_cast<std::size_t>(i)]; }
+  const SkinItem& Item(int i) const { return context.ui.skin.WarningItems[static_cast<std::size_t>(i)]; }
   void MoveTo(SimWindowHost& w, fw::Point p) { w.MoveTo(p.x, p.y); }
   void Press(SimWindowHost& w, fw::Point p) { w.Press(p.x, p.y); }
   void Release(SimWindowHost& w, fw::Point p) { w.Release(p.x, p.y); }

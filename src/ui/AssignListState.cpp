@@ -1,14 +1,14 @@
-#include "ui/AssignMenuState.h"
+#include "ui/AssignListState.h"
 
 #include "ui/CMenuDlg.h"
 #include "ui/CSubMenuDlg.h"
 
 namespace tx80 {
 
-AssignMenuState::AssignMenuState() = default;
+AssignListState::AssignListState() = default;
 
 // The list goes before the sub-list, whose window it closes.
-AssignMenuState::~AssignMenuState() {
+AssignListState::~AssignListState() {
   MenuWindow.reset();
   SubMenuWindow.reset();
 }

@@ -18,12 +18,12 @@ inline constexpr int32_t kNoRow = 255;
 // may be destroyed from inside one of its own handlers (a sub-list's release
 // closes both lists), so an object is only deleted when the next one replaces
 // it, never while a handler of it can still be running.
-struct AssignMenuState {
+struct AssignListState {
   // Both out of line, where the lists are complete types.
-  AssignMenuState();
-  ~AssignMenuState();
-  AssignMenuState(const AssignMenuState&) = delete;
-  AssignMenuState& operator=(const AssignMenuState&) = delete;
+  AssignListState();
+  ~AssignListState();
+  AssignListState(const AssignListState&) = delete;
+  AssignListState& operator=(const AssignListState&) = delete;
 
   // RegionCode of the button element whose list is open.
   int32_t AssignTarget = 0;

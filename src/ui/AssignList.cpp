@@ -1,9 +1,12 @@
-#include "ui/AssignMenu.h"
+#include "ui/AssignList.h"
 
-#include "app/AppContext.h"
 #include "platform/WindowHost.h"
+#include "platform/WindowSystem.h"
+#include "profile/ProfileModel.h"
+#include "ui/AssignListState.h"
 #include "ui/CMenuDlg.h"
 #include "ui/SkinElements.h"
+#include "ui/SkinTables.h"
 #include "ui/WarningDlg.h"
 
 namespace tx80 {
@@ -12,33 +15,33 @@ namespace {
 constexpr int kMenuWidth = 300;
 constexpr int kMenuHeight = 300;
 
-void DestroyMenuWindow(AssignMenuState& state) {
+void DestroyMenuWindow(AssignListState& state) {
   if (state.MenuWindow && state.MenuWindow->HasWindow()) state.MenuWindow->Host().Destroy();
 }
 }  // namespace
 
-void OpenAssignMenu(AppContext& context, WindowHost& mainWindow, int32_t element) {
+void OpenAssignMenu(const AssignListParts& parts, WindowHost& mainWindow, int32_t element) {
   if (!main_element::IsButton(element)) return;
-  AssignMenuState& state = context.assignMenu;
+  AssignListState& state = parts.state;
   state.AssignTarget = element;
-  const SkinItem& item = context.skin.MainItems[static_cast<std::size_t>(element)];
+  const SkinItem& item = parts.skin.MainItems[static_cast<std::size_t>(element)];
   const fw::Rect main = mainWindow.ScreenRect();
   state.PopupOrigin = {main.left + item.x, main.top + item.y + item.height};
 
-  const auto K = context.profile.Fields().K;
+  const auto K = parts.profile.Fields().K;
   bool leftClickElsewhere = false;
-  for (int slot = 1; slot <= static_cast<int>(K.size()); ++slot)
+  for (int slot = 1; slot <= kButtonSlotCount; ++slot)
     leftClickElsewhere |= slot != state.AssignedSlot() && K[static_cast<std::size_t>(slot - 1)] == kLeftClick;
   if (!leftClickElsewhere) {
-    WarningDlg warning(context);
-    if (context.platform.windows.RunModal(warning) == WarningDlg::kGiveUp) return;
+    WarningDlg warning(parts);
+    if (parts.windows.RunModal(warning) == WarningDlg::kGiveUp) return;
   }
 
   // Whatever list was open goes first; its object can go too, since the press
   // that got here came to the main window, not to a list.
   state.MenuWindow.reset();
-  state.MenuWindow = std::make_unique<CMenuDlg>(context);
-  WindowHost* list = context.platform.windows.CreateModeless(*state.MenuWindow, &mainWindow);
+  state.MenuWindow = std::make_unique<CMenuDlg>(parts);
+  WindowHost* list = parts.windows.CreateModeless(*state.MenuWindow, &mainWindow);
   if (!list) return;
   list->Move({state.PopupOrigin.x, state.PopupOrigin.y, state.PopupOrigin.x + kMenuWidth,
               state.PopupOrigin.y + kMenuHeight});
@@ -46,13 +49,13 @@ void OpenAssignMenu(AppContext& context, WindowHost& mainWindow, int32_t element
   list->Show(ShowMode::Show);
 }
 
-void CloseAssignMenu(AssignMenuState& state) {
+void CloseAssignMenu(AssignListState& state) {
   if (!state.MenuOpen) return;
   DestroyMenuWindow(state);
   state.MenuOpen = false;
 }
 
-void CloseMenuIfSubMenuDone(AssignMenuState& state) {
+void CloseMenuIfSubMenuDone(AssignListState& state) {
   if (!state.SubMenuDone) return;
   state.SubMenuDone = false;
   DestroyMenuWindow(state);

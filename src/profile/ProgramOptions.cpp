@@ -1,4 +1,4 @@
-#include "app/Options.h"
+#include "profile/ProgramOptions.h"
 
 #include "framework/Decimal.h"
 #include "framework/PrivateProfile.h"

@@ -1,5 +1,7 @@
 #include "ui/ClickDispatch.h"
 
+#include <utility>
+
 #include "device/DriverState.h"
 #include "framework/Dialog.h"
 #include "framework/MainWindowRef.h"
@@ -92,6 +94,8 @@ void ClickDispatch::PressOnMainPage(int x, int y) {
     EnterPage(Page::Color);
   } else if (IsButton(code)) {
     OpenAssignMenu(uses_.assignLists, uses_.mainWindow.Host(), code);
+    // The release goes to the list, or the warning took it.
+    EndPress();
   } else if (code == kWheelStandard || code == kWheelReversed) {
     profile.SetWheelStatus(code - kWheelStandard);
   } else if (InRange(code, kFirstLevelBox, kDpiLevelCount)) {
@@ -218,6 +222,13 @@ void ClickDispatch::StartLedPreview() {
 
 void ClickDispatch::DragWindow(int x, int y) {
   uses_.mainWindow.Host().Post(fw::msg::kNcLButtonDown, fw::kHtCaption, fw::PackPoint(x, y));
+  // The system's move loop takes the release.
+  EndPress();
+}
+
+void ClickDispatch::EndPress() {
+  if (!std::exchange(uses_.ui.hover.ButtonHeld, false)) return;
+  Repaint();
 }
 
 void ClickDispatch::Repaint() { uses_.mainWindow.Host().Invalidate(true); }

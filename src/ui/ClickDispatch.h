@@ -65,6 +65,9 @@ class ClickDispatch {
   void StartLedPreview();
   // Lets the system move the window as if its caption were dragged.
   void DragWindow(int x, int y);
+  // The press has ended without a release reaching the main window: nothing
+  // is drawn pressed any more.
+  void EndPress();
   void Repaint();
 
   Uses uses_;

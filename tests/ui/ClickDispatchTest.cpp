@@ -8,7 +8,10 @@
 #include "framework/Message.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroPage.h"
+#include "platform/sim/JpegImageLoader.h"
 #include "ui/CMenuDlg.h"
+#include "ui/SkinImages.h"
+#include "ui/WarningDlg.h"
 #include "support/MainWindowUser.h"
 #include "support/MouseProgram.h"
 
@@ -241,6 +244,51 @@ TEST_F(ClickDispatchTest, BackgroundPressDragsTheWindow) {
       EXPECT_TRUE(queued.empty());
     }
     user.Release(p);
+  }
+}
+
+// A press whose release never reaches the main window still ends: the drag's
+// move loop takes the release, and so do the warning and the list opened.
+TEST_F(ClickDispatchTest, PressedLookEndsWhereThePressEnds) {
+  JpegImageLoader jpeg;
+  const auto over = LoadPicture(jpeg, program.dir / "skins" / "main_over.jpg");
+  const auto down = LoadPicture(jpeg, program.dir / "skins" / "main_down.jpg");
+  ASSERT_TRUE(over && down);
+  const fw::Point exportElement = user.Main(15);
+  ASSERT_NE(over->Pixel(exportElement.x, exportElement.y), down->Pixel(exportElement.x, exportElement.y));
+
+  const struct {
+    const char* what;
+    std::function<void()> press;
+  } cases[] = {
+      {"a drag where a color element lies beneath",
+       [&] { user.Press(user.Find(true, [](int32_t m, int32_t, int32_t c) { return m == 255 && c != 255; })); }},
+      {"the warning before the last left click goes",
+       [&] {
+         program.os.windows.onModal[WarningDlg::kTemplateId] = [](SimWindowHost& warning) {
+           warning.Send(fw::msg::kCommand, fw::kIdCancel, 0);
+         };
+         user.Press(user.Main(25));
+         ASSERT_EQ(program.os.windows.modalTemplates.size(), 1u);
+       }},
+      {"the list opened, released on one of its rows",
+       [&] {
+         user.Press(user.Main(28));
+         CMenuDlg* list = program.context.ui.assignList.MenuWindow.get();
+         ASSERT_TRUE(list && list->HasWindow());
+         program.os.windows.HostOf(&list->Host())->Click(10, list->RowHeight() / 2);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.press();
+    window.PumpPosted();
+    EXPECT_FALSE(program.context.ui.hover.ButtonHeld);
+    user.window.MoveTo(exportElement.x, exportElement.y);
+    const SimCanvas* page = window.Paint();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->Surface().Pixel(exportElement.x, exportElement.y), over->Pixel(exportElement.x, exportElement.y));
+    user.window.MoveTo(0, 0);
   }
 }
 

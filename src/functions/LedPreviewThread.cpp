@@ -62,11 +62,15 @@ bool LedPreviewThread::Step() {
 }
 
 void LedPreviewThread::Run() {
-  if (Begin()) {
-    while (Step()) {
+  do {
+    if (Begin()) {
+      while (Step()) {
+      }
     }
-  }
-  flags_.LedPreviewRunning = false;
+    flags_.LedPreviewRunning = false;
+    // The page may have come back after the last look and before the flag
+    // cleared: its starter found this thread running and started none.
+  } while (colorPageShown_() && !flags_.LedPreviewRunning.exchange(true));
 }
 
 }  // namespace tx80

@@ -14,7 +14,8 @@ struct DriverFlags;
 // shows the current level's colour; mode 3 is dark. It only writes
 // LedPreviewDark and LedPreviewIndex and asks for repaints; the page draws them.
 // It runs while the color page is shown (`colorPageShown`). The starter sets
-// LedPreviewRunning; Run clears it when the page is left.
+// LedPreviewRunning; Run clears it when the page is left, and goes on if the
+// page is back by then.
 class LedPreviewThread {
  public:
   static constexpr int kSlowPhaseMs = 1200;   // mode 0

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -117,6 +118,26 @@ TEST_F(LedPreviewThreadTest, RunEndsWhenTheColorPageIsLeft) {
   preview.Run();
   EXPECT_FALSE(flags.LedPreviewRunning);
   EXPECT_EQ(repaints, 3);
+}
+
+// The user leaves the color page and comes back while the thread has seen
+// the page go but not yet cleared its flag: the starter found it running and
+// started none, so this thread must go on.
+TEST_F(LedPreviewThreadTest, PageShownAgainBeforeTheThreadEndsKeepsThePreviewGoing) {
+  // At the start, after the last phase, after the flag cleared, at the new start.
+  std::deque<bool> answers = {true, false, true, true};
+  LedPreviewThread thread{flags, profile, clock, [this] { ++repaints; }, [&answers] {
+                            if (answers.empty()) return false;  // then left for good
+                            const bool shown = answers.front();
+                            answers.pop_front();
+                            return shown;
+                          }};
+  Mouse(0, 0);
+  flags.LedPreviewRunning = true;
+  thread.Run();
+  EXPECT_TRUE(answers.empty());
+  EXPECT_EQ(repaints, 2) << "a phase for the page shown again";
+  EXPECT_FALSE(flags.LedPreviewRunning);
 }
 
 }  // namespace

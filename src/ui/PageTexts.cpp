@@ -6,11 +6,6 @@
 
 namespace tx80 {
 
-namespace {
-constexpr int32_t kFirstGroupRow = 7;
-constexpr int32_t kLastGroupRow = 10;
-}  // namespace
-
 std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t startKeySlot, bool startKeyBlink) {
   if (driverActive) return languageFlag ? u"OK,driver is working..." : u"驱动运行中...";
   const std::u16string slot = startKeyBlink ? FormatDecimal(startKeySlot) : u" ";
@@ -20,7 +15,7 @@ std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t start
 
 std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
                                    const MacroStore& macros) {
-  if (code < 0 || (code >= kFirstGroupRow && code <= kLastGroupRow)) return {};
+  if (code < 0) return {};
   if (code < function_code::kFirstMacro) return functionNames[static_cast<std::size_t>(code)];
   const auto macro = macros.Copy(code - function_code::kFirstMacro);
   return macro ? macro->Name() : std::u16string();

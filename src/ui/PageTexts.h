@@ -19,8 +19,9 @@ std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t start
 
 // What a button element shows for its FunctionCode: the function's name from
 // the skin for codes below 41, the name of macro code - 41 for higher codes.
-// Nothing for codes that name no function: below 0, 7..10 (the group rows of
-// the assignment list), a macro slot not in use (53 and above never are).
+// Codes 7..10 (the group rows of the assignment list, which a hand-edited
+// file may give a button) show their row's name. Nothing for codes below 0 and
+// a macro slot not in use (53 and above never are).
 std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
                                    const MacroStore& macros);
 

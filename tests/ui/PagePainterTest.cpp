@@ -320,8 +320,14 @@ TEST_F(PagePainterTest, ButtonNamesFromFunctionsAndMacros) {
   ASSERT_NE(macro, nullptr);
   EXPECT_EQ(macro->x, Main(26).x + 5);
   EXPECT_EQ(macro->colour, kGreen);  // under the pointer
-  // 9 (a group of the list), -3, 60, 44 and 52 (macro slots not in use) name nothing.
-  for (int slot = 3; slot <= 7; ++slot) {
+  // 9 names its group of the list, as every code below the macros names its
+  // function.
+  ASSERT_FALSE(skin.FunctionNames[9].empty());
+  const auto* group = canvas.FindText(skin.FunctionNames[9]);
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(group->x, Main(27).x + 5);
+  // -3, 60, 44 and 52 (macro slots not in use) name nothing.
+  for (int slot = 4; slot <= 7; ++slot) {
     const SkinItem& button = Main(24 + slot);
     for (const auto& t : canvas.Texts())
       EXPECT_FALSE(t.y >= button.y && t.y < button.y + button.height && t.x >= button.x &&

@@ -31,9 +31,10 @@ void TrayIconHandler::AddIcon() {
 
 void TrayIconHandler::HideToTray() {
   if (!mainWindow_.HasWindow()) return;
-  AddIcon();
+  // Out of sight first: while the shell is busy, adding the icon takes seconds.
   mainWindow_.Host().Show(ShowMode::Minimize);
   mainWindow_.Host().Show(ShowMode::Hide);
+  AddIcon();
 }
 
 void TrayIconHandler::PutAwayAtStart() {

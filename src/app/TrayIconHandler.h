@@ -35,8 +35,8 @@ class TrayIconHandler {
 
   // Start-up: learns which message tells of a restarted shell.
   void OnInitDialog();
-  // Adds the icon, tipped with the window's caption, then minimises and hides
-  // the window.
+  // Minimises and hides the window, then adds the icon, tipped with the
+  // window's caption.
   void HideToTray();
   // Start-up into the notification area: adds the icon and leaves the window
   // as it is, never shown. Not minimised either: a minimised window would

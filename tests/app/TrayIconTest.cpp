@@ -57,6 +57,8 @@ TEST(TrayIcon, HidingAddsTheIconTippedWithTheCaption) {
     EXPECT_TRUE(calls[0].add);
     EXPECT_EQ(calls[0].tip, MainCaption(language));
     EXPECT_EQ(calls[0].window, p.window);
+    // The window goes first: the shell may take seconds to add the icon.
+    EXPECT_FALSE(calls[0].windowShown);
     EXPECT_FALSE(p.window->IsVisible());
     EXPECT_TRUE(p.window->IsMinimized());
   }

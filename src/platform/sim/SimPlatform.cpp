@@ -68,15 +68,17 @@ std::vector<SimThreads::Kept> SimThreads::Started() const {
 }
 
 void SimTray::Add(WindowHost& window, const TrayIcon& icon) {
+  const bool windowShown = window.IsVisible();
   std::lock_guard lock(mutex_);
   shown_ = true;
-  calls_.push_back({true, icon.tip, &window});
+  calls_.push_back({true, icon.tip, &window, windowShown});
 }
 
 void SimTray::Remove(WindowHost& window, const TrayIcon& icon) {
+  const bool windowShown = window.IsVisible();
   std::lock_guard lock(mutex_);
   shown_ = false;
-  calls_.push_back({false, icon.tip, &window});
+  calls_.push_back({false, icon.tip, &window, windowShown});
 }
 
 bool SimTray::IconShown() const {

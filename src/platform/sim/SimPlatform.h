@@ -109,6 +109,7 @@ class SimTray : public Tray {
     bool add;  // false: a removal
     std::u16string tip;
     WindowHost* window;
+    bool windowShown;  // the window was on screen when the call came
   };
   std::vector<Call> Calls() const;
   // The shell starts afresh: the icon is gone, and ShellRestartMessage is

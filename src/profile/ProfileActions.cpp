@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "framework/Decimal.h"
 #include "framework/Dialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
@@ -25,6 +26,27 @@ constexpr std::u16string_view kProfileFileExtension = u"ini";
 std::u16string_view NoProfileMessage(int32_t languageFlag) {
   if (languageFlag) return u"This file holds no TX80 profile. Nothing was imported.";
   return u"该文件中没有 TX80 配置，未导入任何内容。";
+}
+
+// What the warning asks before importing a profile the mouse cannot work with.
+std::u16string ImportQuestion(const ProfileFields& fields, int32_t languageFlag) {
+  const bool leftClick = HasLeftClick(fields);
+  const std::u16string level = FormatDecimal(DpiLevelInUse(fields) + 1);
+  if (languageFlag) {
+    if (!leftClick && !HasDpiLevelOn(fields)) return u"No Left Click and no DPI level on: add both?";
+    if (!leftClick) return u"No Left Click: make button 1 the Left Click?";
+    return u"No DPI level on: switch level " + level + u" on?";
+  }
+  if (!leftClick && !HasDpiLevelOn(fields)) return u"没有左键也没有开启的DPI档位：都加上？";
+  if (!leftClick) return u"没有左键：将按键1设为左键？";
+  return u"没有开启的DPI档位：开启第" + level + u"档？";
+}
+
+// Button 1, the mouse's left button, gets the left click; the level in use is
+// switched on.
+void MakeUsable(ProfileFields& fields) {
+  if (!HasLeftClick(fields)) fields.K[0] = kLeftClick;
+  if (!HasDpiLevelOn(fields)) fields.DPI_SET_EN[static_cast<std::size_t>(DpiLevelInUse(fields))] = 1;
 }
 
 std::u16string_view ResetQuestion(int32_t languageFlag) {
@@ -67,9 +89,18 @@ void ProfileActions::ImportProfile() {
     uses_.dialogs.MessageBox(Window(), NoProfileMessage(profile.LanguageFlag()), kMessageCaption);
     return;
   }
+  ProfileModel read;
+  LoadProfile(uses_.files, read, *path, kExchangeProfile, false);
+  ProfileFields fields = read.Fields();
+  // Like giving away the last left click in a list: the user is asked, and the
+  // profile then keeps what the mouse needs.
+  if (!HasLeftClick(fields) || !HasDpiLevelOn(fields)) {
+    if (!uses_.warn(ImportQuestion(fields, profile.LanguageFlag()))) return;
+    MakeUsable(fields);
+  }
   {
     std::lock_guard operation(uses_.profileOperation);
-    LoadProfile(uses_.files, profile, *path, kExchangeProfile, false);
+    profile.Load(fields);
   }
   Repaint();
 }

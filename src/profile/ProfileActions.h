@@ -53,7 +53,9 @@ class ProfileActions {
   // CurConfig stays.
   void RevertToActive();
   // [Config7] of a file the user picks replaces the profile in memory; a file
-  // without one changes nothing and says so.
+  // without one changes nothing and says so. A profile without a left click
+  // or without a DPI level on is imported only when the user goes on at the
+  // warning, with button 1 as the left click and the level in use on.
   void ImportProfile();
   // The profile in memory, unapplied edits included, into [Config7] of a file
   // the user picks.

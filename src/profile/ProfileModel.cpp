@@ -16,12 +16,18 @@ void RecomputeStepRegions(ProfileState& state) {
 // At least one button keeps the left click: after slot `slot` got a new
 // function, give the left click to the next slot (slot 7 keeps it itself).
 void KeepLeftClick(ProfileFields& fields, int slot) {
-  if (std::find(fields.K.begin(), fields.K.end(), kLeftClick) != fields.K.end()) return;
+  if (HasLeftClick(fields)) return;
   const int target = slot == kButtonSlotCount ? kButtonSlotCount : slot + 1;
   fields.K[target - 1] = kLeftClick;
 }
 
 }  // namespace
+
+bool HasLeftClick(const ProfileFields& fields) { return std::ranges::find(fields.K, kLeftClick) != fields.K.end(); }
+
+bool HasDpiLevelOn(const ProfileFields& fields) { return std::ranges::find(fields.DPI_SET_EN, 1) != fields.DPI_SET_EN.end(); }
+
+int DpiLevelInUse(const ProfileFields& fields) { return std::clamp(fields.DPI_LEVEL, 0, kDpiLevelCount - 1); }
 
 int32_t StepResolution(int32_t stepCode) {
   constexpr std::array<int32_t, kDpiStepCount> kResolutions = {3200, 1200, 1600, 2000, 2400};

@@ -34,6 +34,13 @@ struct ProfileFields {
   bool operator==(const ProfileFields&) const = default;
 };
 
+// What the mouse needs of a profile to stay usable: a button with the left
+// click, and a DPI level switched on.
+bool HasLeftClick(const ProfileFields& fields);
+bool HasDpiLevelOn(const ProfileFields& fields);
+// The DPI level in use, within the four levels (a hand-edited file may hold any).
+int DpiLevelInUse(const ProfileFields& fields);
+
 // A consistent copy of the whole model, for readers on other threads.
 struct ProfileState {
   ProfileFields fields;

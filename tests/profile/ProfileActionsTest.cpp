@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -233,6 +234,68 @@ TEST_F(ProfileActionsTest, ImportOfAFileWithoutAProfileChangesNothing) {
   EXPECT_EQ(messages[0].text, u"This file holds no TX80 profile. Nothing was imported.");
   EXPECT_EQ(messages[1].text, u"该文件中没有 TX80 配置，未导入任何内容。");
   EXPECT_TRUE(messages[0].owned);
+}
+
+// A profile without a left click, or without a DPI level switched on, would
+// leave the mouse without one at the next apply. The warning asks first, as
+// before the last left click is given away in a list: going on imports it
+// with button 1 as the left click and the level in use switched on; giving
+// up imports nothing.
+TEST_F(ProfileActionsTest, ImportOfAProfileTheMouseCannotWorkWithAsksFirst) {
+  Start();
+  const auto noLeftClick = [](ProfileFields& f) { f.K = {2, 3, 5, 4, 18, 17, 31}; };
+  const auto noLevel = [](ProfileFields& f) { f.DPI_SET_EN = {0, 0, 0, 0}, f.DPI_LEVEL = 2; };
+  struct Case {
+    const char* what;
+    std::function<void(ProfileFields&)> change;
+    std::u16string message;  // none: imported without a question
+    std::function<void(ProfileFields&)> repair;
+  };
+  const Case cases[] = {
+      {"a working profile", [](ProfileFields&) {}, u"", [](ProfileFields&) {}},
+      {"no left click", noLeftClick, u"No Left Click: make button 1 the Left Click?",
+       [](ProfileFields& f) { f.K[0] = 1; }},
+      {"no DPI level on", noLevel, u"No DPI level on: switch level 3 on?",
+       [](ProfileFields& f) { f.DPI_SET_EN[2] = 1; }},
+      {"neither", [&](ProfileFields& f) { noLeftClick(f), noLevel(f); },
+       u"No Left Click and no DPI level on: add both?", [](ProfileFields& f) { f.K[0] = 1, f.DPI_SET_EN[2] = 1; }},
+  };
+  const std::filesystem::path file = program.dir / "shared.ini";
+  for (const Case& c : cases) {
+    for (const bool goOn : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (goOn ? ", going on" : ", giving up"));
+      Click(kFirstProfile);
+      const ProfileFields before = profile.Fields();
+      ProfileFields imported = Profile(77);
+      c.change(imported);
+      WriteFile(file, Section("Config7", imported));
+      std::vector<std::u16string> shown;
+      program.os.windows.modalTemplates.clear();
+      program.os.windows.onModal[105] = [&](SimWindowHost& warning) {
+        for (const auto& text : warning.Paint()->Texts()) shown.push_back(text.text);
+        const SkinItem& button = program.context.ui.skin.WarningItems[goOn ? 0 : 1];
+        warning.MoveTo(button.x + button.width / 2, button.y + button.height / 2);
+        warning.Click(button.x + button.width / 2, button.y + button.height / 2);
+      };
+      program.os.dialogs.fileChoices = {file};
+      Click(kImport);
+      if (c.message.empty()) {
+        EXPECT_TRUE(program.os.windows.modalTemplates.empty());
+        EXPECT_EQ(profile.Fields(), imported);
+        continue;
+      }
+      ASSERT_EQ(program.os.windows.modalTemplates, std::vector<int>{105});
+      ASSERT_FALSE(shown.empty());
+      EXPECT_EQ(shown.back(), c.message);
+      ProfileFields expected = before;
+      if (goOn) {
+        expected = imported;
+        c.repair(expected);
+      }
+      EXPECT_EQ(profile.Fields(), expected);
+    }
+  }
+  EXPECT_TRUE(program.mouse->Reports().empty());
 }
 
 TEST_F(ProfileActionsTest, ResetAsksFirstAndNoChangesNothing) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native suite, every benchmark with
+# Builds everything and runs every test: the check that includes run down the
+# folders' floors, the native suite, every benchmark with
 # tiny counts, the same suite under the address/undefined-behaviour and thread
 # sanitizers, every fuzz target for 10 s, the Windows program, and the
 # end-to-end tests of that program under Wine. Non-zero on any failure.
@@ -46,6 +47,9 @@ benchmarks_smoke() {
     timeout --kill-after=10 120 "$bench" --smoke
   done
 }
+
+stage "layers: every include runs downward"
+python3 scripts/check-layers.py
 
 native_suite native
 benchmarks_smoke

@@ -79,6 +79,15 @@ class Desktop:
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
 
+    def drag(self, window, x, y, dx, dy):
+        """Presses the left button at (x, y) of the window's client area, moves
+        the pointer by (dx, dy) and lets go."""
+        left, top, _, _ = self.geometry(window)
+        self.move_to(left + x, top + y)
+        self._run("xdotool", "mousedown", "1")
+        self._run("xdotool", "mousemove", "--sync", str(left + x + dx), str(top + y + dy))
+        self._run("xdotool", "mouseup", "1")
+
     def move_pointer(self, window, x, y):
         """Moves the pointer to (x, y) of the window's client area and waits
         until it is there."""

@@ -2,6 +2,7 @@
 
 #include "app/GameProfilesDlg.h"
 #include "framework/PrivateProfile.h"
+#include "functions/FunctionExecutor.h"
 #include "support/MouseProgram.h"
 
 namespace tx80 {
@@ -31,6 +32,23 @@ TEST(GameProfileRules, NamesThatCannotStandAsAKey) {
   for (std::u16string_view name : {u"game.exe", u"My Game [1].exe", u"游戏.exe"}) EXPECT_TRUE(CanNameARule(name));
 }
 
+TEST(ForegroundProgram, IsTheFileNameAtTheEndOfTheImagePath) {
+  const struct {
+    std::u16string_view path;
+    std::u16string_view program;
+  } cases[] = {
+      {u"C:\\Games\\game.exe", u"game.exe"},
+      {u"C:/Games/game.exe", u"game.exe"},
+      {u"C:\\Games/Tools\\Mixed.EXE", u"Mixed.EXE"},
+      {u"\\\\?\\C:\\游戏\\游戏.exe", u"游戏.exe"},
+      {u"game.exe", u"game.exe"},  // no folder
+      {u"C:\\Games\\", u""},
+      {u"C:/Games/", u""},
+      {u"", u""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ProgramFileName(c.path), c.program) << "row " << &c - cases;
+}
+
 // Profiles 1..5 send fire times 10, 20, ... 50 to the mouse, so the mouse
 // shows which profile it was given.
 constexpr const char* kFiveProfiles =
@@ -45,7 +63,7 @@ class GameProfileSwitchingTest : public ::testing::Test {
     window = &program.Start();
   }
   void Front(std::u16string_view programName) {
-    program.os.foreground.BringToFront(programName);
+    program.os.foreground.BringToFront(u"C:\\Program Files\\" + std::u16string(programName));
     window->PumpPosted();
   }
   int32_t Current() { return program.context.profile.CurConfig(); }
@@ -70,6 +88,25 @@ TEST_F(GameProfileSwitchingTest, AGameInFrontGetsItsProfileAndLeavingItBringsThe
   EXPECT_EQ(MouseFireTime(), 10);
   Front(u"explorer.exe");
   EXPECT_EQ(Current(), 1);
+}
+
+// The watch reports every look, not only changes: while the same game stays in
+// front, a profile the user takes by the mouse's next-profile button stays.
+TEST_F(GameProfileSwitchingTest, TheSameWindowReportedAgainChangesNothing) {
+  window->Show(ShowMode::Hide);
+  Front(u"game.exe");
+  ASSERT_EQ(Current(), 3);
+  program.context.flags.DriverActive = true;
+  program.context.profile.SetButtonFunction(4, 40);  // next profile on the mouse's button 5
+  program.context.flags.PressedCode = 0xF5;
+  program.context.flags.ButtonPending = true;
+  FunctionExecutor(program.context).PerformPendingPress();
+  ASSERT_EQ(Current(), 4);
+  program.os.foreground.Look();
+  window->PumpPosted();
+  EXPECT_EQ(Current(), 4);
+  Front(u"game.exe");  // another window of the game
+  EXPECT_EQ(Current(), 3);
 }
 
 TEST_F(GameProfileSwitchingTest, WaitsWhileTheWindowIsShownAndSwitchesOnceItIsMinimised) {

@@ -9,8 +9,12 @@ void SimForegroundWatch::Watch(WindowHost& window, uint32_t message) {
   message_ = message;
 }
 
-void SimForegroundWatch::BringToFront(std::u16string_view program) {
-  program_ = program;
+void SimForegroundWatch::BringToFront(std::u16string_view imagePath) {
+  front_ = {++windowsMade_, std::u16string(imagePath)};
+  Look();
+}
+
+void SimForegroundWatch::Look() {
   if (window_) window_->Post(message_, 0, 0);
 }
 

@@ -6,21 +6,27 @@
 
 namespace tx80 {
 
-// The foreground program is the one a test brings to the front.
+// The window in front is the one a test brings there. Like the system's watch
+// it reports events and looks without telling changes from repeats.
 class SimForegroundWatch final : public ForegroundWatch {
  public:
   void Watch(WindowHost& window, uint32_t message) override;
-  std::u16string ForegroundProgram() override { return program_; }
+  ForegroundWindow Foreground() override { return front_; }
 
-  // The user switches to `program` (empty: no program's window in front): the
-  // watching window is told, like the system's event.
-  void BringToFront(std::u16string_view program);
+  // A new window of the program whose image is `imagePath` comes to the front
+  // (empty: one whose process cannot be queried): the watching window is
+  // told, like by the system's event.
+  void BringToFront(std::u16string_view imagePath);
+  // The backend's regular look: the watching window is told, though the same
+  // window is still in front.
+  void Look();
   bool Watching() const { return window_ != nullptr; }
 
  private:
   WindowHost* window_ = nullptr;
   uint32_t message_ = 0;
-  std::u16string program_;
+  ForegroundWindow front_;
+  uintptr_t windowsMade_ = 0;
 };
 
 }  // namespace tx80

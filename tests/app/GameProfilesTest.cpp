@@ -2,7 +2,6 @@
 
 #include "app/GameProfilesDlg.h"
 #include "framework/PrivateProfile.h"
-#include "functions/FunctionExecutor.h"
 #include "support/MouseProgram.h"
 
 namespace tx80 {
@@ -91,17 +90,12 @@ TEST_F(GameProfileSwitchingTest, AGameInFrontGetsItsProfileAndLeavingItBringsThe
 }
 
 // The watch reports every look, not only changes: while the same game stays in
-// front, a profile the user takes by the mouse's next-profile button stays.
+// front, a profile taken meanwhile (the mouse's next-profile button) stays.
 TEST_F(GameProfileSwitchingTest, TheSameWindowReportedAgainChangesNothing) {
   window->Show(ShowMode::Hide);
   Front(u"game.exe");
   ASSERT_EQ(Current(), 3);
-  program.context.flags.DriverActive = true;
-  program.context.profile.SetButtonFunction(4, 40);  // next profile on the mouse's button 5
-  program.context.flags.PressedCode = 0xF5;
-  program.context.flags.ButtonPending = true;
-  FunctionExecutor(program.context).PerformPendingPress();
-  ASSERT_EQ(Current(), 4);
+  program.context.profile.SetCurConfig(4);
   program.os.foreground.Look();
   window->PumpPosted();
   EXPECT_EQ(Current(), 4);

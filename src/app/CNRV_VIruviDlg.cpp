@@ -175,8 +175,8 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
       ShowOnScreenNotice(context_.platform.onScreenDisplay, *notice, context_.profile.LanguageFlag());
     return 0;
   }
-  if (message.id == kForegroundChangedMessage) {
-    gameProfiles_.Reconsider();
+  if (message.id == kForegroundReportMessage) {
+    gameProfiles_.OnForegroundReport();
     return 0;
   }
   return tray_.OnMessage(message);

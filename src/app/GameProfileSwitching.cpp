@@ -12,8 +12,8 @@ GameProfileSwitching::GameProfileSwitching(AppContext& context, std::function<bo
 
 void GameProfileSwitching::Start(WindowHost& mainWindow) {
   rules_ = ReadGameProfileRules(context_.platform.files, context_.paths.configPath);
-  context_.platform.foreground.Watch(mainWindow, kForegroundChangedMessage);
-  Reconsider();
+  context_.platform.foreground.Watch(mainWindow, kForegroundReportMessage);
+  OnForegroundReport();
 }
 
 void GameProfileSwitching::ReloadRules() {
@@ -21,9 +21,19 @@ void GameProfileSwitching::ReloadRules() {
   Reconsider();
 }
 
+void GameProfileSwitching::OnForegroundReport() {
+  const ForegroundWindow front = context_.platform.foreground.Foreground();
+  if (foregroundChanges_.IsChange(front) && MaySwitch()) SwitchFor(ProgramFileName(front.imagePath));
+}
+
 void GameProfileSwitching::Reconsider() {
-  if ((rules_.empty() && !returnTo_) || !maySwitch_()) return;
-  const auto wanted = ProfileForProgram(rules_, context_.platform.foreground.ForegroundProgram());
+  if (MaySwitch()) SwitchFor(ProgramFileName(context_.platform.foreground.Foreground().imagePath));
+}
+
+bool GameProfileSwitching::MaySwitch() const { return (!rules_.empty() || returnTo_) && maySwitch_(); }
+
+void GameProfileSwitching::SwitchFor(std::u16string_view program) {
+  const auto wanted = ProfileForProgram(rules_, program);
   const int32_t current = context_.profile.CurConfig();
   if (wanted) {
     // From one game to the next, the profile before the first is kept.

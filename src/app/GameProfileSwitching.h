@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/ForegroundChanges.h"
 #include "framework/Message.h"
 #include "profile/GameProfileRules.h"
 
@@ -11,9 +12,9 @@ namespace tx80 {
 struct AppContext;
 class WindowHost;
 
-// What the foreground watch posts to the main window when another window
-// comes to the front.
-inline constexpr uint32_t kForegroundChangedMessage = fw::msg::kUser + 31;
+// What the foreground watch posts to the main window at each of its reports,
+// whether or not another window came to the front.
+inline constexpr uint32_t kForegroundReportMessage = fw::msg::kUser + 31;
 
 // Per-game profiles: while a program that a rule of [AppProfiles] names is in
 // front, its profile is selected and applied; once no such program is in front
@@ -30,19 +31,27 @@ class GameProfileSwitching {
   void Start(WindowHost& mainWindow);
   // The rules changed in config.ini: reads them again and acts on them.
   void ReloadRules();
-  // The foreground changed, or what made switching wait is over: switches
-  // when the program in front asks for another profile now.
+  // The foreground watch reported: when another window is in front now, acts
+  // as Reconsider; the same window reported again changes nothing, so a
+  // profile the user chose meanwhile stays.
+  void OnForegroundReport();
+  // What made switching wait is over: switches when the program in front asks
+  // for another profile now.
   void Reconsider();
 
   // The profile to return to while a rule's profile is in force.
   std::optional<int32_t> ReturnProfile() const { return returnTo_; }
 
  private:
+  bool MaySwitch() const;
+  void SwitchFor(std::u16string_view program);
+
   AppContext& context_;
   std::function<bool()> maySwitch_;
   std::function<void(int32_t)> switchTo_;
   GameProfileRules rules_;
   std::optional<int32_t> returnTo_;
+  ForegroundChanges foregroundChanges_;
 };
 
 }  // namespace tx80

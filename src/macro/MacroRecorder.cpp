@@ -59,8 +59,11 @@ void MacroRecorder::Start() {
   lastKey_ = 0;
   if (!hookInstalled_) {
     hookInstalled_ = hook_.Install([this](uint32_t message, uint32_t virtualKey) {
-      // The caption, and so the window, of the interface language in use now.
+      // Every keystroke while recording goes to the main window alone, by the
+      // caption (and so the window) of the interface language in use now, and
+      // is kept from the system: no program types it as well.
       hook_.PostToWindow(MainCaption(profile_.LanguageFlag()), message, virtualKey);
+      return true;
     });
   }
   target_ = std::max(macroList_.CurSel(), 0);

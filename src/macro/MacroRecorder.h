@@ -17,9 +17,9 @@ class KeyboardHook;
 class MacroStore;
 class ProfileModel;
 
-// Recording a macro from the keyboard: the keyboard hook swallows every
-// keystroke on the desktop and re-posts it to the main window, whose message
-// loop hands each key message to Capture. Each stored event's delay is the gap
+// Recording a macro from the keyboard: the keyboard capture's handler keeps
+// every keystroke on the desktop from the system and re-posts it to the main
+// window, whose message loop hands each key message to Capture. Each stored event's delay is the gap
 // to the next stored keystroke; the last one gets 30 ms. UI thread only.
 class MacroRecorder {
  public:

@@ -5,20 +5,21 @@
 
 namespace tx80 {
 
-// The desktop-wide keyboard capture of a macro recording. While it is
-// installed every keystroke is taken away from the system, so no program (this
-// one included) receives real keyboard input; the recorder sees only the key
-// messages it re-posts to its own window. UI thread only: the handler runs on
-// the thread that installed the capture, from its message loop.
+// The desktop-wide keyboard capture of a macro recording. Each keystroke on
+// the desktop goes to the handler first, which says whether it is kept from
+// the system (no program, this one included, receives it) or passed on to the
+// program with the focus as if there were no capture. UI thread only: the
+// handler runs on the thread that installed the capture, from its message loop.
 class KeyboardHook {
  public:
   // message: WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP (the system's
-  // numbers); virtualKey: the key's virtual-key code.
-  using Handler = std::function<void(uint32_t message, uint32_t virtualKey)>;
+  // numbers); virtualKey: the key's virtual-key code. Returns true to keep the
+  // keystroke from the system, false to pass it on.
+  using Handler = std::function<bool(uint32_t message, uint32_t virtualKey)>;
 
   virtual ~KeyboardHook() = default;
-  // Installs the capture; each keystroke goes to `handler` and then is
-  // discarded. False when the system refused (no capture then).
+  // Installs the capture; from now on each keystroke goes to `handler`, which
+  // decides its fate. False when the system refused (no capture then).
   virtual bool Install(Handler handler) = 0;
   // Removes it; harmless when none is installed.
   virtual void Remove() = 0;

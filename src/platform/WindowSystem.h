@@ -14,12 +14,24 @@ class WindowHost;
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
-  // Creates the dialog's window from its template, owned by the innermost
-  // dialog running (none for the first), attaches it, calls OnInitDialog, then
-  // runs the program's own message loop (every message passes the dialog's
-  // PreTranslateMessage) until the window is destroyed; the owner takes no
-  // input meanwhile. Returns the result given to EndDialog, 0 when the window
-  // was destroyed otherwise, -1 when it could not be made.
+  // Creates the dialog's window from its template, attaches it, calls
+  // OnInitDialog, then runs the program's own message loop until the window is
+  // destroyed. Both backends keep these rules:
+  // - The owner is the innermost modal dialog running (none for the first).
+  // - The owner, if enabled, is disabled for the loop (it takes no input) and
+  //   enabled again before the window goes, and so before RunModal returns.
+  // - After OnInitDialog the window is shown, unless StartsHidden says not.
+  // - A handler may run another modal dialog: its loop nests inside this one,
+  //   which goes on once the inner RunModal returns.
+  // - The loop ends when the window is destroyed, by anyone, even in its own
+  //   OnInitDialog: RunModal returns the result given to EndDialog, 0 when
+  //   the window was destroyed otherwise, -1 when it could not be made.
+  // - Posted and input messages for every window of the program (the owner,
+  //   modeless dialogs) are dispatched meanwhile by the innermost loop.
+  // - Each of them passes the innermost dialog's PreTranslateMessage first
+  //   (forDialogOrChild: for that dialog or one of its controls); true
+  //   swallows it. Messages sent (WindowHost::Send) bypass it.
+  // EndDialog on a modeless dialog only hides it (WindowHost::EndModal).
   virtual int RunModal(fw::Dialog& dialog) = 0;
   // Creates a modeless dialog's window from its template, owned by `owner`,
   // attaches it and calls OnInitDialog; it stays hidden until shown. Its

@@ -31,6 +31,23 @@ TEST(GameProfileRules, NamesThatCannotStandAsAKey) {
   for (std::u16string_view name : {u"game.exe", u"My Game [1].exe", u"游戏.exe"}) EXPECT_TRUE(CanNameARule(name));
 }
 
+TEST(ForegroundProgram, IsTheFileNameAtTheEndOfTheImagePath) {
+  const struct {
+    std::u16string_view path;
+    std::u16string_view program;
+  } cases[] = {
+      {u"C:\\Games\\game.exe", u"game.exe"},
+      {u"C:/Games/game.exe", u"game.exe"},
+      {u"C:\\Games/Tools\\Mixed.EXE", u"Mixed.EXE"},
+      {u"\\\\?\\C:\\游戏\\游戏.exe", u"游戏.exe"},
+      {u"game.exe", u"game.exe"},  // no folder
+      {u"C:\\Games\\", u""},
+      {u"C:/Games/", u""},
+      {u"", u""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ProgramFileName(c.path), c.program) << "row " << &c - cases;
+}
+
 // Profiles 1..5 send fire times 10, 20, ... 50 to the mouse, so the mouse
 // shows which profile it was given.
 constexpr const char* kFiveProfiles =
@@ -45,7 +62,7 @@ class GameProfileSwitchingTest : public ::testing::Test {
     window = &program.Start();
   }
   void Front(std::u16string_view programName) {
-    program.os.foreground.BringToFront(programName);
+    program.os.foreground.BringToFront(u"C:\\Program Files\\" + std::u16string(programName));
     window->PumpPosted();
   }
   int32_t Current() { return program.context.profile.CurConfig(); }
@@ -70,6 +87,20 @@ TEST_F(GameProfileSwitchingTest, AGameInFrontGetsItsProfileAndLeavingItBringsThe
   EXPECT_EQ(MouseFireTime(), 10);
   Front(u"explorer.exe");
   EXPECT_EQ(Current(), 1);
+}
+
+// The watch reports every look, not only changes: while the same game stays in
+// front, a profile taken meanwhile (the mouse's next-profile button) stays.
+TEST_F(GameProfileSwitchingTest, TheSameWindowReportedAgainChangesNothing) {
+  window->Show(ShowMode::Hide);
+  Front(u"game.exe");
+  ASSERT_EQ(Current(), 3);
+  program.context.profile.SetCurConfig(4);
+  program.os.foreground.Look();
+  window->PumpPosted();
+  EXPECT_EQ(Current(), 4);
+  Front(u"game.exe");  // another window of the game
+  EXPECT_EQ(Current(), 3);
 }
 
 TEST_F(GameProfileSwitchingTest, WaitsWhileTheWindowIsShownAndSwitchesOnceItIsMinimised) {

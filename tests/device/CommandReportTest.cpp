@@ -19,7 +19,8 @@ class CommandReportTest : public ::testing::Test {
     hid.Plug(mouse);
     SimDesktop desktop;
     fw::Dialog dialog{102};
-    SimWindowHost window{desktop, dialog};
+    SimWindowSystem windows{desktop};
+    SimWindowHost& window = windows.Open(dialog);
     link.Discover(hid, window);
   }
 
@@ -61,7 +62,8 @@ TEST_F(CommandReportTest, ButtonAndCloseSkipAFailedCommandCollection) {
   hid.FailOpen(mouse->Interfaces()[1].path, HidAccess::Write);
   SimDesktop desktop;
   fw::Dialog dialog{102};
-  SimWindowHost window{desktop, dialog};
+  SimWindowSystem windows{desktop};
+  SimWindowHost& window = windows.Open(dialog);
   link.Discover(hid, window);
   report.SendIfOpen(ButtonCommand(1, 1));
   report.SendIfOpen(CloseCommand());
@@ -75,7 +77,8 @@ TEST(CommandReportLength, LongerThanTheBufferIsZeroFilled) {
   hid.AddDevice({u"wide", {0x18F8, 0x0F99}, {0xFF01, 1, 0, 300}});
   SimDesktop desktop;
   fw::Dialog dialog{102};
-  SimWindowHost window{desktop, dialog};
+  SimWindowSystem windows{desktop};
+  SimWindowHost& window = windows.Open(dialog);
   DeviceLink link;
   ASSERT_TRUE(link.Discover(hid, window));
   CommandReport report(hid, link);

@@ -13,8 +13,8 @@ class DiscoveryTest : public ::testing::Test {
  protected:
   SimDesktop desktop;
   SimPlatform os{desktop};
-  SimWindowHost window{desktop, dialog};
   fw::Dialog dialog{102};
+  SimWindowHost& window = os.windows.Open(dialog);
   DeviceLink link;
   SimHidBus& hid = os.hid;
 };

@@ -167,5 +167,22 @@ TEST_F(MacroRecorderTest, KeystrokesGoToTheWindowOfTheCurrentLanguage) {
   EXPECT_EQ(Events(target).size(), 2u);
 }
 
+// The capture's handler decides each key's fate: what it passes on reaches the
+// program with the focus, so "nothing reached another program" above means the
+// recorder kept every key.
+TEST(KeyboardCapture, AKeyTheHandlerPassesOnReachesTheFocusedProgram) {
+  SimDesktop desktop;
+  SimClock clock;
+  SimKeyboardHook hook(desktop, clock);
+  ASSERT_TRUE(hook.Install([](uint32_t, uint32_t virtualKey) { return virtualKey != 'P'; }));
+  hook.Type(kDown, 'K');
+  hook.Type(kDown, 'P');
+  hook.Type(kUp, 'P');
+  ASSERT_EQ(hook.Unhooked().size(), 2u);
+  EXPECT_EQ(hook.Unhooked()[0].message, kDown);
+  EXPECT_EQ(hook.Unhooked()[1].message, kUp);
+  EXPECT_EQ(hook.Unhooked()[1].virtualKey, uint32_t{'P'});
+}
+
 }  // namespace
 }  // namespace tx80::test

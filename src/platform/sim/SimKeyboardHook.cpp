@@ -25,10 +25,8 @@ void SimKeyboardHook::PostToWindow(std::u16string_view caption, uint32_t message
 }
 
 void SimKeyboardHook::Type(uint32_t message, uint32_t virtualKey) {
-  if (handler_)
-    handler_(message, virtualKey);
-  else
-    unhooked_.push_back({message, virtualKey});
+  const bool kept = handler_ && handler_(message, virtualKey);
+  if (!kept) unhooked_.push_back({message, virtualKey});
 }
 
 void SimKeyboardHook::TypeAt(int64_t elapsedMs, uint32_t message, uint32_t virtualKey) {

@@ -11,8 +11,8 @@ class SimClock;
 class SimDesktop;
 
 // The desktop's keyboard. While a capture is installed, what the test types
-// goes to its handler; otherwise it goes to whatever program has the focus
-// (kept in Unhooked). Posted key messages reach the desktop's window of that
+// goes to its handler first; a key it passes on, or any key while none is
+// installed, goes to whatever program has the focus (kept in Unhooked). Posted key messages reach the desktop's window of that
 // caption, to be delivered by its message loop.
 class SimKeyboardHook final : public KeyboardHook {
  public:

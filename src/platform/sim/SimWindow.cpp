@@ -1,11 +1,14 @@
 #include "platform/sim/SimWindow.h"
 
+#include <algorithm>
+
 #include "platform/sim/SimDesktop.h"
 
 namespace tx80 {
 
-SimWindowHost::SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog, bool modal, WindowHost* owner)
-    : desktop_(desktop), dialog_(dialog), modal_(modal), owner_(owner) {
+SimWindowHost::SimWindowHost(SimDesktop& desktop, SimWindowSystem& system, fw::Dialog& dialog, bool modal,
+                             WindowHost* owner)
+    : desktop_(desktop), system_(system), dialog_(dialog), modal_(modal), owner_(owner) {
   desktop_.AddWindow(this);
 }
 
@@ -63,16 +66,18 @@ bool SimWindowHost::DrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canva
   return !destroyed_ && dialog_.OnDrawMenuItem(item, canvas);
 }
 
-void SimWindowHost::MoveTo(int x, int y) { Deliver(fw::Message{fw::msg::kMouseMove, 0, fw::PackPoint(x, y), true}); }
+void SimWindowHost::MoveTo(int x, int y) {
+  if (enabled_) Deliver(fw::Message{fw::msg::kMouseMove, 0, fw::PackPoint(x, y), true});
+}
 
 void SimWindowHost::Press(int x, int y) {
   MoveTo(x, y);
-  Deliver(fw::Message{fw::msg::kLButtonDown, 1, fw::PackPoint(x, y), true});
+  if (enabled_) Deliver(fw::Message{fw::msg::kLButtonDown, 1, fw::PackPoint(x, y), true});
 }
 
 void SimWindowHost::Release(int x, int y) {
   MoveTo(x, y);
-  Deliver(fw::Message{fw::msg::kLButtonUp, 0, fw::PackPoint(x, y), true});
+  if (enabled_) Deliver(fw::Message{fw::msg::kLButtonUp, 0, fw::PackPoint(x, y), true});
 }
 
 void SimWindowHost::Click(int x, int y) {
@@ -147,7 +152,11 @@ void SimWindowHost::EndModal(int result) {
 
 void SimWindowHost::Destroy() {
   if (destroyed_.exchange(true)) return;
+  // Before the window goes, so that activation returns to the owner.
+  if (disabledOwner_) disabledOwner_->enabled_ = true;
+  disabledOwner_ = nullptr;
   desktop_.RemoveWindow(this);
+  system_.Ended(*this);
   dialog_.Detach();
 }
 
@@ -163,35 +172,24 @@ void SimWindowHost::SetBigIcon() {
 }
 
 void SimWindowHost::Post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
-  if (destroyed_) return;
-  std::lock_guard lock(mutex_);
-  posted_.push_back(fw::Message{id, wParam, lParam, true});
+  if (!destroyed_) system_.Post(*this, fw::Message{id, wParam, lParam, true});
 }
 
 bool SimWindowHost::Deliver(const fw::Message& message) {
-  if (destroyed_) return false;
-  if (dialog_.PreTranslateMessage(message)) return false;
+  if (destroyed_ || system_.PreTranslate(*this, message) || destroyed_) return false;
   if (message.forDialogOrChild) dialog_.Dispatch(message);
   return true;
 }
 
 void SimWindowHost::PumpPosted() {
   while (!destroyed_) {
-    fw::Message next;
-    {
-      std::lock_guard lock(mutex_);
-      if (posted_.empty()) return;
-      next = posted_.front();
-      posted_.pop_front();
-    }
-    Deliver(next);
+    const auto next = system_.TakePosted(this);
+    if (!next) return;
+    Deliver(next->message);
   }
 }
 
-std::vector<fw::Message> SimWindowHost::Queued() const {
-  std::lock_guard lock(mutex_);
-  return {posted_.begin(), posted_.end()};
-}
+std::vector<fw::Message> SimWindowHost::Queued() const { return system_.QueuedFor(*this); }
 
 void SimWindowHost::Resize(int width, int height) {
   std::lock_guard lock(mutex_);
@@ -234,22 +232,35 @@ std::vector<fw::Rect> SimWindowHost::Shape() const {
 }
 
 SimWindowHost& SimWindowSystem::Make(fw::Dialog& dialog, bool modal, WindowHost* owner) {
-  windows_.push_back(std::make_unique<SimWindowHost>(desktop_, dialog, modal, owner));
+  windows_.push_back(std::make_unique<SimWindowHost>(desktop_, *this, dialog, modal, owner));
   SimWindowHost& window = *windows_.back();
   dialog.Attach(&window);
   dialog.OnInitDialog();
-  // A modal dialog is shown once initialised, unless it keeps itself hidden.
-  if (modal && !window.Destroyed() && !dialog.StartsHidden()) window.Show(ShowMode::Show);
   return window;
 }
 
-SimWindowHost& SimWindowSystem::Open(fw::Dialog& dialog) { return Make(dialog, true, nullptr); }
+void SimWindowSystem::StartLoop(SimWindowHost& window) {
+  running_.push_back(&window);
+  if (!window.dialog_.StartsHidden()) window.Show(ShowMode::Show);
+}
+
+SimWindowHost& SimWindowSystem::Open(fw::Dialog& dialog) {
+  SimWindowHost& window = Make(dialog, true, nullptr);
+  if (!window.Destroyed()) StartLoop(window);
+  return window;
+}
 
 int SimWindowSystem::RunModal(fw::Dialog& dialog) {
   modalTemplates.push_back(dialog.TemplateId());
-  SimWindowHost& window = Make(dialog, true, modals_.empty() ? nullptr : modals_.back());
-  modals_.push_back(&window);
-  window.PumpPosted();
+  SimWindowHost* owner = Innermost();
+  SimWindowHost& window = Make(dialog, true, owner);
+  if (window.Destroyed()) return window.ModalResult().value_or(0);  // ended in its own OnInitDialog
+  if (owner && owner->enabled_) {
+    owner->enabled_ = false;
+    window.disabledOwner_ = owner;
+  }
+  StartLoop(window);
+  PumpPosted();
   ++modalDepth_;
   if (!window.Destroyed()) {
     if (const auto script = onModal.find(dialog.TemplateId()); script != onModal.end()) {
@@ -259,9 +270,8 @@ int SimWindowSystem::RunModal(fw::Dialog& dialog) {
     }
   }
   --modalDepth_;
-  window.PumpPosted();
+  PumpPosted();
   window.Destroy();
-  modals_.pop_back();
   return window.ModalResult().value_or(0);
 }
 
@@ -270,6 +280,47 @@ WindowHost* SimWindowSystem::CreateModeless(fw::Dialog& dialog, WindowHost* owne
   if (!window.Destroyed()) window.Show(ShowMode::Hide);  // hidden until shown, like a template without WS_VISIBLE
   return &window;
 }
+
+void SimWindowSystem::PumpPosted() {
+  while (const auto next = TakePosted(nullptr)) next->window->Deliver(next->message);
+}
+
+SimWindowHost* SimWindowSystem::Innermost() const { return running_.empty() ? nullptr : running_.back(); }
+
+bool SimWindowSystem::PreTranslate(SimWindowHost& window, const fw::Message& message) {
+  SimWindowHost* loop = Innermost();
+  fw::Dialog& dialog = loop ? loop->dialog_ : window.dialog_;
+  fw::Message seen = message;
+  seen.forDialogOrChild = message.forDialogOrChild && (!loop || loop == &window);
+  return dialog.HasWindow() && dialog.PreTranslateMessage(seen);
+}
+
+void SimWindowSystem::Post(SimWindowHost& window, const fw::Message& message) {
+  std::lock_guard lock(postedMutex_);
+  posted_.push_back({&window, message});
+}
+
+std::optional<SimWindowSystem::Posted> SimWindowSystem::TakePosted(const SimWindowHost* window) {
+  std::lock_guard lock(postedMutex_);
+  // What was posted to a window that is gone is never delivered.
+  std::erase_if(posted_, [](const Posted& p) { return p.window->Destroyed(); });
+  const auto next = std::find_if(posted_.begin(), posted_.end(),
+                                 [window](const Posted& p) { return !window || p.window == window; });
+  if (next == posted_.end()) return std::nullopt;
+  Posted taken = *next;
+  posted_.erase(next);
+  return taken;
+}
+
+std::vector<fw::Message> SimWindowSystem::QueuedFor(const SimWindowHost& window) const {
+  std::lock_guard lock(postedMutex_);
+  std::vector<fw::Message> queued;
+  for (const Posted& p : posted_)
+    if (p.window == &window) queued.push_back(p.message);
+  return queued;
+}
+
+void SimWindowSystem::Ended(SimWindowHost& window) { std::erase(running_, &window); }
 
 WindowHost* SimWindowSystem::FindByCaption(std::u16string_view caption) { return desktop_.FindWindow(caption); }
 

@@ -19,6 +19,7 @@
 namespace tx80 {
 
 class SimDesktop;
+class SimWindowSystem;
 
 // A simulated top-level window: it keeps what the program asked of it, and
 // delivers messages the way the program's modal loop does. Like a real window
@@ -28,7 +29,7 @@ class SimDesktop;
 // (WM_SHOWWINDOW), whoever called Show.
 class SimWindowHost : public WindowHost {
  public:
-  SimWindowHost(SimDesktop& desktop, fw::Dialog& dialog, bool modal = true, WindowHost* owner = nullptr);
+  SimWindowHost(SimDesktop& desktop, SimWindowSystem& system, fw::Dialog& dialog, bool modal, WindowHost* owner);
   ~SimWindowHost() override;
 
   void SetCaption(std::u16string_view caption) override;
@@ -62,22 +63,27 @@ class SimWindowHost : public WindowHost {
   // WM_MEASUREITEM and WM_DRAWITEM of an owner-drawn menu item the window owns.
   bool MeasureMenuItem(uintptr_t itemData, fw::Size& size);
   bool DrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas);
-  // Sends pointer messages as the system would: a move, then the button.
+  // Sends pointer messages as the system would: a move, then the button. A
+  // disabled window takes none.
   void MoveTo(int x, int y);
   void Press(int x, int y);
   void Release(int x, int y);
   void Click(int x, int y);
 
   WindowHost* Owner() const { return owner_; }
+  // False while the window owns a modal dialog that runs.
+  bool Enabled() const { return enabled_; }
   int Foregrounds() const { return foregrounds_; }
   std::optional<int> ModalResult() const { return modalResult_; }
 
-  // As the modal loop: PreTranslateMessage first, then the dialog's handlers.
-  // Returns false when PreTranslateMessage swallowed the message.
+  // As the modal loop: the PreTranslateMessage of the innermost dialog running
+  // first (forDialogOrChild only when that is this window's dialog), then
+  // this window's handlers. Returns false when the message was swallowed.
   bool Deliver(const fw::Message& message);
-  // Delivers posted messages until the queue is empty or the window is gone.
+  // Delivers the messages posted to this window until none is left or the
+  // window is gone; those for other windows wait.
   void PumpPosted();
-  // The messages posted and not yet delivered, oldest first.
+  // The messages posted to this window and not yet delivered, oldest first.
   std::vector<fw::Message> Queued() const;
 
   std::u16string Caption() const;
@@ -98,9 +104,12 @@ class SimWindowHost : public WindowHost {
  private:
   friend class SimWindowSystem;
   SimDesktop& desktop_;
+  SimWindowSystem& system_;
   fw::Dialog& dialog_;
   const bool modal_;
   WindowHost* const owner_;
+  bool enabled_ = true;
+  SimWindowHost* disabledOwner_ = nullptr;  // enabled again when this window goes
   mutable std::mutex mutex_;
   std::u16string caption_;
   ShowMode lastShow_ = ShowMode::Show;
@@ -115,17 +124,19 @@ class SimWindowHost : public WindowHost {
   std::vector<MenuItem> systemMenu_;
   bool bigIcon_ = false;
   std::vector<fw::Rect> shape_;
-  std::deque<fw::Message> posted_;
   std::atomic<bool> destroyed_{false};
   std::atomic<int> invalidations_{0};
   std::vector<fw::Rect> invalidRegion_;
   std::pair<int, int> size_{0, 0};
 };
 
-// Creates simulated windows. RunModal initialises the dialog, lets the test
-// drive it (the outermost through `whileModal`, any by template through
-// `onModal`), delivers what was posted, then removes a window still open (as
-// process exit would for the outermost; a modal left open ends with 0).
+// Creates simulated windows and keeps the rules of WindowSystem::RunModal.
+// RunModal initialises the dialog, disables its owner, lets the test drive it
+// (the outermost through `whileModal`, any by template through `onModal`),
+// delivers what was posted to any window of the program, then removes a
+// window still open (as process exit would for the outermost; a modal left
+// open ends with 0). The program's posted messages wait in one queue, as they
+// do in its UI thread's.
 class SimWindowSystem : public WindowSystem {
  public:
   explicit SimWindowSystem(SimDesktop& desktop) : desktop_(desktop) {}
@@ -137,9 +148,13 @@ class SimWindowSystem : public WindowSystem {
   std::u16string LoadResourceString(int id) override;
 
   // Opens a dialog's window and runs OnInitDialog, without a loop: for tests
-  // that hold the dialog themselves. The window lives until the dialog is
-  // destroyed or the system is.
+  // that hold the dialog themselves and drive it as its loop would. It has no
+  // owner, and counts as the innermost dialog running until its window is
+  // destroyed. The window lives until the dialog is destroyed or the system is.
   SimWindowHost& Open(fw::Dialog& dialog);
+  // Delivers every posted message of the program, oldest first, as the loop
+  // running does.
+  void PumpPosted();
   // The simulated host of a window this system made (null for none).
   SimWindowHost* HostOf(WindowHost* host);
 
@@ -149,12 +164,31 @@ class SimWindowSystem : public WindowSystem {
   std::vector<int> modalTemplates;  // every dialog template run modally, in order
 
  private:
+  friend class SimWindowHost;
+  struct Posted {
+    SimWindowHost* window;
+    fw::Message message;
+  };
   SimWindowHost& Make(fw::Dialog& dialog, bool modal, WindowHost* owner);
+  // The window becomes the innermost running and is shown unless its dialog stays hidden.
+  void StartLoop(SimWindowHost& window);
+  SimWindowHost* Innermost() const;
+  // Whether the innermost dialog running (none: the window's own) swallows a
+  // message for `window`.
+  bool PreTranslate(SimWindowHost& window, const fw::Message& message);
+  void Post(SimWindowHost& window, const fw::Message& message);
+  // Takes the oldest message for `window` (null: for any window).
+  std::optional<Posted> TakePosted(const SimWindowHost* window);
+  std::vector<fw::Message> QueuedFor(const SimWindowHost& window) const;
+  // The window is destroyed: a loop it ran has ended.
+  void Ended(SimWindowHost& window);
 
   SimDesktop& desktop_;
   std::vector<std::unique_ptr<SimWindowHost>> windows_;
-  std::vector<SimWindowHost*> modals_;  // running, innermost last
+  std::vector<SimWindowHost*> running_;  // dialogs whose loop runs (Open's too), innermost last
   int modalDepth_ = 0;
+  mutable std::mutex postedMutex_;
+  std::deque<Posted> posted_;  // posted from any thread
 };
 
 }  // namespace tx80

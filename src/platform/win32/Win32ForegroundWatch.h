@@ -6,21 +6,21 @@
 namespace tx80 {
 
 // The foreground-change event of the whole desktop, delivered out of context
-// to the UI thread's message loop, and a look at the foreground window every
-// 250 ms where the event is not delivered; the window is told once per change.
+// to the UI thread's message loop, and a look every 250 ms, because some
+// foreground changes come with no event (where the system does not deliver
+// it). Both post the message; the program drops repeats.
 class Win32ForegroundWatch final : public ForegroundWatch {
  public:
   void Watch(WindowHost& window, uint32_t message) override;
-  std::u16string ForegroundProgram() override;
+  ForegroundWindow Foreground() override;
 
  private:
   static void CALLBACK OnForegroundEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-  void Look();
+  void Report();
 
   HWND window_ = nullptr;
   UINT message_ = 0;
-  HWND lastSeen_ = nullptr;
 };
 
 }  // namespace tx80

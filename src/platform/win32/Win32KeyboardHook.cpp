@@ -28,11 +28,11 @@ void Win32KeyboardHook::PostToWindow(std::u16string_view caption, uint32_t messa
 }
 
 LRESULT CALLBACK Win32KeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
-  // Every keystroke is kept from the system while recording, whatever the code.
-  if (code < 0 || !active_) return 1;
+  // A negative code is not ours to handle: the system wants it passed on untouched.
+  if (code < 0 || !active_) return CallNextHookEx(nullptr, code, wParam, lParam);
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-  active_->handler_(static_cast<uint32_t>(wParam), key->vkCode);
-  return 1;
+  if (active_->handler_(static_cast<uint32_t>(wParam), key->vkCode)) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace tx80

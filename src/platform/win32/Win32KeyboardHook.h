@@ -6,7 +6,8 @@
 namespace tx80 {
 
 // A low-level keyboard hook over the whole desktop. The system calls it in the
-// thread that installed it, from that thread's message loop.
+// thread that installed it, from that thread's message loop; a nonzero return
+// keeps the keystroke from the system, CallNextHookEx passes it on.
 class Win32KeyboardHook final : public KeyboardHook {
  public:
   ~Win32KeyboardHook() override { Remove(); }

@@ -175,7 +175,7 @@ int Win32WindowSystem::RunModal(fw::Dialog& dialog) {
   if (!window) {
     // Either the template is missing, or the dialog ended in its own OnInitDialog.
     dialog.Detach();
-    return running.destroyed ? 0 : -1;
+    return running.destroyed ? running.host.EndResult() : -1;
   }
 
   // Like a modal dialog, the owner takes no input while this one runs.

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "platform/SingleInstance.h"
+
+namespace tx80 {
+
+class SimDesktop;
+
+// Named mutexes and top-level windows are the desktop's, shared by the
+// programs that run on it.
+class SimSingleInstance : public SingleInstance {
+ public:
+  explicit SimSingleInstance(SimDesktop& desktop) : desktop_(desktop) {}
+  bool AlreadyRunning(std::u16string_view mutexName) override;
+  bool RestoreWindow(std::u16string_view caption) override;
+  void Release() override;
+
+ private:
+  SimDesktop& desktop_;
+  std::u16string held_;
+};
+
+}  // namespace tx80

@@ -39,9 +39,6 @@ class GameProfileSwitching {
   // for another profile now.
   void Reconsider();
 
-  // The profile to return to while a rule's profile is in force.
-  std::optional<int32_t> ReturnProfile() const { return returnTo_; }
-
  private:
   bool MaySwitch() const;
   void SwitchFor(std::u16string_view program);

@@ -27,6 +27,9 @@ class FileStore;
 std::u16string ReadProfileString(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
                                  std::u16string_view key, std::size_t bufferSize);
 
+inline constexpr int kReplaceAttempts = 10;
+inline constexpr int kReplaceRetryMs = 20;
+
 struct ProfileWrite {
   std::u16string section;
   std::u16string key;
@@ -38,7 +41,9 @@ struct ProfileWrite {
 // (as plain text). Every other line stays byte for byte as it was, and the
 // file keeps its encoding and its line ends (added lines take the file's first
 // line end). A file that already holds the value is not rewritten. The file is
-// replaced whole (FileStore::Replace), so a failed write leaves it unchanged.
+// replaced whole (FileStore::Replace), so a failed write leaves it unchanged;
+// a file another program holds is tried kReplaceAttempts times in all,
+// kReplaceRetryMs apart, before the write fails.
 // False when it failed, and when the text cannot be stored: a line break in a
 // name or value, a character the file's code page lacks, a file that exists
 // but cannot be read.

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Clock.h"
+
 namespace tx80 {
 
 // The program's files as whole contents: config.ini, the macro files, the skin
@@ -16,14 +18,13 @@ namespace tx80 {
 // - a replace is all or nothing: the new content is written to a temporary
 //   file beside the old one and renamed over it, so a failure or a crash
 //   leaves either the old content or the new one, never a mixture;
-// - when another program holds the file open without allowing its deletion
-//   (a virus scanner, an editor, a backup tool), the rename is tried again
-//   kReplaceAttempts times in all, kReplaceRetryMs apart, before it fails.
+// - a replace makes one attempt and says how it ended; when another program
+//   holds the file open without allowing its deletion (a virus scanner, an
+//   editor, a backup tool) it reports Held, and the caller decides whether and
+//   when to try again (the INI engine waits on retryClock).
 class FileStore {
  public:
-  static constexpr int kReplaceAttempts = 10;
-  static constexpr int kReplaceRetryMs = 20;
-
+  explicit FileStore(Clock& retryClock) : retryClock_(retryClock) {}
   virtual ~FileStore() = default;
 
   // What a read found. A file that exists but cannot be read (no rights, held
@@ -37,10 +38,11 @@ class FileStore {
   virtual Content Read(const std::filesystem::path& file) = 0;
 
   // Makes `bytes` the file's whole content (creating the file when missing).
-  // False when it could not be done: folder missing or not writable, disk
-  // full, the file held past the retries. The old content is then unchanged
-  // and no temporary file is left behind.
-  virtual bool Replace(const std::filesystem::path& file, std::string_view bytes) = 0;
+  // Held: another program holds the file, a later attempt may succeed.
+  // Failed: folder missing or not writable, disk full. Unless Replaced the old
+  // content is unchanged and no temporary file is left behind.
+  enum class ReplaceResult { Replaced, Held, Failed };
+  virtual ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) = 0;
 
   // Text of a file that carries no byte-order mark and is not UTF-8, read as
   // the system's ANSI code page reads it. Never fails: bytes without a
@@ -53,9 +55,12 @@ class FileStore {
   // Held by the INI engine around each read-modify-write, so that two threads
   // saving the same file never lose one another's change.
   std::mutex& UpdateLock() { return updateLock_; }
+  // What the INI engine waits on between attempts at a held file.
+  Clock& RetryClock() { return retryClock_; }
 
  private:
   std::mutex updateLock_;
+  Clock& retryClock_;
 };
 
 }  // namespace tx80

@@ -249,12 +249,12 @@ TEST_F(PrivateProfileTest, ARenameRefusedByAnotherProgramIsRetriedBriefly) {
   files.HoldWithoutDeleteSharing(file, 3);
   ASSERT_TRUE(Write(u"Init", u"CurConfig", u"2"));
   EXPECT_EQ(Read(u"Init", u"CurConfig"), u"2");
-  EXPECT_EQ(clock.ElapsedMs(), 3 * FileStore::kReplaceRetryMs);
+  EXPECT_EQ(clock.ElapsedMs(), 3 * kReplaceRetryMs);
 
   files.HoldWithoutDeleteSharing(file);
   EXPECT_FALSE(Write(u"Init", u"CurConfig", u"3"));
   EXPECT_EQ(Read(u"Init", u"CurConfig"), u"2");
-  EXPECT_EQ(clock.ElapsedMs(), (3 + FileStore::kReplaceAttempts - 1) * FileStore::kReplaceRetryMs);  // bounded
+  EXPECT_EQ(clock.ElapsedMs(), (3 + kReplaceAttempts - 1) * kReplaceRetryMs);  // bounded
   EXPECT_FALSE(std::filesystem::exists(dir / "config.ini.new"));
 
   files.Release(file);

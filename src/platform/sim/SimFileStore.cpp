@@ -21,36 +21,35 @@ FileStore::Content SimFileStore::Read(const std::filesystem::path& file) {
   return {Content::Status::Read, std::move(bytes)};
 }
 
-bool SimFileStore::Replace(const std::filesystem::path& file, std::string_view bytes) {
-  if (WritesRefused(file.parent_path())) return false;
+FileStore::ReplaceResult SimFileStore::Replace(const std::filesystem::path& file, std::string_view bytes) {
+  if (WritesRefused(file.parent_path())) return ReplaceResult::Failed;
   std::filesystem::path temporary = file;
   temporary += ".new";
   std::error_code ignored;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+    if (!out) return ReplaceResult::Failed;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::filesystem::remove(temporary, ignored);
-      return false;
+      return ReplaceResult::Failed;
     }
   }
   if (beforeRename) beforeRename(file);
-  for (int attempt = 1;; ++attempt) {
-    if (!RenameRefused(file)) {
-      std::error_code error;
-      std::filesystem::rename(temporary, file, error);
-      if (error) break;
-      std::lock_guard lock(mutex_);
-      ++replacements_[Normal(file)];
-      return true;
-    }
-    if (attempt == kReplaceAttempts) break;
-    clock_.Sleep(kReplaceRetryMs);
+  if (RenameRefused(file)) {
+    std::filesystem::remove(temporary, ignored);
+    return ReplaceResult::Held;
   }
-  std::filesystem::remove(temporary, ignored);
-  return false;
+  std::error_code error;
+  std::filesystem::rename(temporary, file, error);
+  if (error) {
+    std::filesystem::remove(temporary, ignored);
+    return ReplaceResult::Failed;
+  }
+  std::lock_guard lock(mutex_);
+  ++replacements_[Normal(file)];
+  return ReplaceResult::Replaced;
 }
 
 std::u16string SimFileStore::AnsiToUtf16(std::string_view bytes) {

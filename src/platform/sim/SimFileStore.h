@@ -5,7 +5,6 @@
 #include <mutex>
 #include <set>
 
-#include "platform/Clock.h"
 #include "platform/FileStore.h"
 
 namespace tx80 {
@@ -17,17 +16,16 @@ namespace tx80 {
 // code page is Latin-1: each byte is the character of the same number.
 class SimFileStore : public FileStore {
  public:
-  // The retries between refused renames wait on `clock`.
-  explicit SimFileStore(Clock& clock) : clock_(clock) {}
+  using FileStore::FileStore;
 
   Content Read(const std::filesystem::path& file) override;
-  bool Replace(const std::filesystem::path& file, std::string_view bytes) override;
+  ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) override;
   std::u16string AnsiToUtf16(std::string_view bytes) override;
   std::optional<std::string> Utf16ToAnsi(std::u16string_view text) override;
 
   static constexpr int kUntilReleased = -1;
   // Another program opens `file` without delete sharing: the next `renames`
-  // attempts to rename over it fail, or every one until Release.
+  // replaces of it report Held, or every one until Release.
   void HoldWithoutDeleteSharing(const std::filesystem::path& file, int renames = kUntilReleased);
   void Release(const std::filesystem::path& file);
   // While refused, nothing can be written into `directory`.
@@ -45,7 +43,6 @@ class SimFileStore : public FileStore {
   // Counts one refused rename when the file is held.
   bool RenameRefused(const std::filesystem::path& file);
 
-  Clock& clock_;
   mutable std::mutex mutex_;
   std::map<std::filesystem::path, int> held_;
   std::set<std::filesystem::path> refused_;

@@ -63,27 +63,25 @@ FileStore::Content Win32FileStore::Read(const std::filesystem::path& file) {
   return {Content::Status::Read, std::move(bytes)};
 }
 
-bool Win32FileStore::Replace(const std::filesystem::path& file, std::string_view bytes) {
+FileStore::ReplaceResult Win32FileStore::Replace(const std::filesystem::path& file, std::string_view bytes) {
   std::filesystem::path temporary = file;
   temporary += L".new";
   bool written = false;
   {
     FileHandle handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                   nullptr));
-    if (!handle.valid()) return false;
+    if (!handle.valid()) return ReplaceResult::Failed;
     written = WriteAll(handle.get(), bytes) && FlushFileBuffers(handle.get());
   }
   if (!written) {
     DeleteFileW(temporary.c_str());
-    return false;
+    return ReplaceResult::Failed;
   }
-  for (int attempt = 1;; ++attempt) {
-    if (MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    if (attempt == kReplaceAttempts || !HeldByAnotherProgram(GetLastError())) break;
-    Sleep(kReplaceRetryMs);
-  }
+  if (MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return ReplaceResult::Replaced;
+  const bool held = HeldByAnotherProgram(GetLastError());
   DeleteFileW(temporary.c_str());
-  return false;
+  return held ? ReplaceResult::Held : ReplaceResult::Failed;
 }
 
 std::u16string Win32FileStore::AnsiToUtf16(std::string_view bytes) {

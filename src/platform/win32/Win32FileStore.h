@@ -9,8 +9,9 @@ namespace tx80 {
 // and moves it over the file, written through to the disk.
 class Win32FileStore final : public FileStore {
  public:
+  using FileStore::FileStore;
   Content Read(const std::filesystem::path& file) override;
-  bool Replace(const std::filesystem::path& file, std::string_view bytes) override;
+  ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) override;
   std::u16string AnsiToUtf16(std::string_view bytes) override;
   std::optional<std::string> Utf16ToAnsi(std::u16string_view text) override;
 };

@@ -70,7 +70,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   tx80::Win32PopupMenus popupMenus;
   tx80::Win32Shell shell;
   tx80::Win32ImageLoader images;
-  tx80::Win32FileStore files;
+  tx80::Win32FileStore files{clock};
   tx80::Win32AutoStart autoStart;
   tx80::Win32OnScreenDisplay onScreenDisplay;
   tx80::Win32ForegroundWatch foreground;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the check that includes run down the
-# folders' floors, the native suite, every benchmark with
-# tiny counts, the same suite under the address/undefined-behaviour and thread
-# sanitizers, every fuzz target for 10 s, the Windows program, and the
-# end-to-end tests of that program under Wine. Non-zero on any failure.
+# folders' floors, the native suite, every benchmark with tiny counts, the same
+# suite under the address/undefined-behaviour and thread sanitizers, every fuzz
+# target for 10 s, the Windows program, and the end-to-end tests of that
+# program under Wine. Non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

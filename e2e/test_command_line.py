@@ -26,8 +26,9 @@ def full(reports):
 def start_driver(t):
     write_factory_config(t)
     t.set_ini("config.ini", "Init", "VER_SEL", "1")
-    for key, value in PROFILE_3.items():
-        t.set_ini("config.ini", "Config3", key, str(value))
+    for profile in (2, 3, 4, 5):
+        for key, value in (PROFILE_3 if profile == 3 else FACTORY_PROFILE).items():
+            t.set_ini("config.ini", f"Config{profile}", key, str(value))
     program = t.launch(mouse=True)
     window = t.wait_for_window(ENGLISH, process=program)
     control = t.mouse(program)
@@ -55,7 +56,8 @@ def test_commands_reach_the_shown_driver(t):
     lines = out.splitlines()
     assert lines[:3] == ["profile: 3", "dpi level: 2", "resolution: 1600 dpi"], lines
     assert lines[3] == "driver: waiting for the start click", lines
-    assert lines[4].startswith("program folder: Z:\\") and lines[5].startswith("settings folder: Z:\\"), lines
+    folder = "C:\\tx80-e2e\\" + t.name
+    assert lines[4:] == ["program folder: " + folder, "settings folder: " + folder], lines
 
     control.clear()
     for args in (["/profile", "9"], ["/dpi"], ["/frob"]):

@@ -107,15 +107,17 @@ std::vector<Macro> ReadMacroFile(FileStore& files, const std::filesystem::path& 
   return macros;
 }
 
-bool SaveMacroFile(FileStore& files, const MacroStore& store, const std::filesystem::path& path) {
-  const std::vector<Macro> macros = store.Macros();
-  const std::u16string section(kSection);
+std::vector<ProfileWrite> MacroFileWrites(std::span<const Macro> macros, std::u16string_view section) {
   std::vector<ProfileWrite> writes;
   writes.reserve(macros.size() + 1);
-  writes.push_back({section, std::u16string(kCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
+  writes.push_back({std::u16string(section), std::u16string(kCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
   for (std::size_t i = 0; i < macros.size(); ++i)
-    writes.push_back({section, FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
-  return WriteProfileStrings(files, path, writes);
+    writes.push_back({std::u16string(section), FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
+  return writes;
+}
+
+bool SaveMacroFile(FileStore& files, const MacroStore& store, const std::filesystem::path& path) {
+  return WriteProfileStrings(files, path, MacroFileWrites(store.Macros(), kSection));
 }
 
 }  // namespace tx80

@@ -1,10 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/PrivateProfile.h"
 #include "macro/Macro.h"
 #include "profile/Captions.h"
 
@@ -35,6 +37,10 @@ void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::p
 // The macros of the macro file at `path` as LoadMacroFile reads them (none
 // when it is missing).
 std::vector<Macro> ReadMacroFile(FileStore& files, const std::filesystem::path& path);
+
+// The writes of a macro file holding `macros`: "macroNum", then one key per
+// macro, into `section` (a settings backup keeps both languages' files in one).
+std::vector<ProfileWrite> MacroFileWrites(std::span<const Macro> macros, std::u16string_view section = u"Macros");
 
 // Writes "macroNum" and one key per macro, as one replacement of the file.
 // Keys of higher indexes left by an earlier, larger store stay in the file;

@@ -78,6 +78,7 @@ TEST_F(SettingsBackupTest, RestoreIntoAFreshFolderGivesTheSameProfilesAndMacros)
   // The fresh folder's own setup, with a rule the backup does not know.
   std::filesystem::copy_file(std::filesystem::path(TX80_SOURCE_DIR) / "data" / "config.ini", target / "config.ini");
   ASSERT_TRUE(WriteProfileString(files, target / "config.ini", u"AppProfiles", u"other.exe", u"2"));
+  SaveMacros(files, target / "Macro_EN.dat", {u"One", u"Two", u"Three"});  // more than the backup holds
 
   const auto read = ReadSettingsBackup(files, backup);
   ASSERT_TRUE(std::holds_alternative<SettingsBackup>(read));

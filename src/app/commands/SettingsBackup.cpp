@@ -45,10 +45,8 @@ bool SameKey(std::u16string_view a, std::u16string_view b) {
 }
 
 void AddMacroSection(std::vector<ProfileWrite>& writes, std::u16string_view section, const std::vector<Macro>& macros) {
-  const std::u16string name(section);
-  writes.push_back({name, std::u16string(kMacroCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
-  for (std::size_t i = 0; i < macros.size(); ++i)
-    writes.push_back({name, FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
+  const std::vector<ProfileWrite> macroWrites = MacroFileWrites(macros, section);
+  writes.insert(writes.end(), macroWrites.begin(), macroWrites.end());
 }
 
 // The records of a macro section, each as the macro file would load it back
@@ -143,10 +141,10 @@ bool RestoreSettingsBackup(FileStore& files, const SettingsFiles& settings, cons
       }
     return true;
   };
+  // A new file: no record of an earlier, larger set stays behind.
   auto restoreMacros = [&files](const std::filesystem::path& file, const std::vector<Macro>& macros) {
-    MacroStore store;
-    store.Replace(macros);
-    return SaveMacroFile(files, store, file);
+    const auto bytes = NewProfileFile(files, MacroFileWrites(macros));
+    return bytes && files.Replace(file, *bytes);
   };
   const bool restored = restoreConfig() && restoreMacros(settings.englishMacros, backup.englishMacros) &&
                         restoreMacros(settings.chineseMacros, backup.chineseMacros);

@@ -65,7 +65,7 @@ std::variant<SettingsBackup, BackupRefusal> ReadSettingsBackup(FileStore& files,
 
 // Saves each settings file whole: config.ini's backed-up sections take
 // exactly the backup's keys (its other sections, the factory ones and
-// [Config6], stay), each macro file the backup's macros. When one file
+// [Config6], stay), each macro file is written anew with the backup's macros. When one file
 // cannot be saved, those saved already get their old content back: false,
 // and nothing is changed.
 bool RestoreSettingsBackup(FileStore& files, const SettingsFiles& settings, const SettingsBackup& backup);

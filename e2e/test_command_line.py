@@ -5,7 +5,7 @@ import shutil
 
 from program import windows_path
 from test_device import FACTORY_PROFILE, wait_for_apply, write_factory_config
-from test_tray import hide_to_tray
+from test_tray import choose, hide_to_tray, open_tray_menu
 
 ENGLISH = "TX80_KARVO GAMING MOUSE"
 # Profile 3 of these tests: the factory profile with DPI level 3 (step 4) in use.
@@ -130,3 +130,17 @@ def _value_in(data, section, key):
         elif current == section.lower() and "=" in line and line.split("=", 1)[0].strip().lower() == key.lower():
             return line.split("=", 1)[1].strip()
     return None
+
+
+def test_back_up_settings_from_the_tray_menu(t):
+    program, caption, tray = hide_to_tray(t, 1)
+    backup = t.artifacts / f"{t.name}-backup.ini"
+    backup.unlink(missing_ok=True)
+    choose(t, open_tray_menu(t, tray), 5, "backup-item")
+    dialog = t.wait_for_window("Save As", timeout=30, process=program)
+    t.desktop.type_text(dialog, windows_path(backup))
+    t.desktop.key(dialog, "Return")
+    box, text = t.wait_for_message_box(program, caption="TX80_KARVO")
+    t.screenshot("backup-done")
+    assert text == f'Settings saved to "{windows_path(backup)}".', text
+    assert "[TX80Backup]" in backup.read_text(encoding="utf-8")

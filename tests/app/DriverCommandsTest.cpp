@@ -134,6 +134,15 @@ TEST_F(DriverCommandsTest, HelpInChinese) {
   EXPECT_NE(caller.os.console.Text().find(u"选择配置 N"), std::u16string::npos);
 }
 
+// The running copy shows the other caption, and answers in its language.
+TEST_F(DriverCommandsTest, ADriverInChineseTakesCommandsToo) {
+  ASSERT_TRUE(WriteProfileString(driver.os.files, driver.dir / "config.ini", u"Init", u"VER_SEL", u"0"));
+  StartDriver();
+  EXPECT_EQ(Run(u"/apply"), 0);
+  EXPECT_EQ(caller.os.console.Text(), u"已应用配置 1。\n");
+  EXPECT_EQ(Reports(), kProfileCommands);
+}
+
 TEST_F(DriverCommandsTest, WithoutTheMouseNothingChanges) {
   StartDriver();
   driver.context.driver.device.SetConnected(false);

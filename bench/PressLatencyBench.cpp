@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   tx80::Platform platform{clock,        os.dialogs,          os.hid,          input,        os.singleInstance,
                           desktop.systemMouse, os.threads,     os.tray,         os.windows,   os.childControls,
                           os.keyboardHook,     os.popupMenus,  os.shell,        os.images,    os.files,
-                          os.autoStart,        os.onScreenDisplay, os.foreground};
+                          os.autoStart,        os.onScreenDisplay, os.foreground, os.console};
   auto mouse = std::make_shared<tx80::EmulatedMouse>();
   os.hid.Plug(mouse);
   tx80::AppContext context(platform, directory);

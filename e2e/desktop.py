@@ -75,6 +75,11 @@ class Desktop:
         self.focus(window)
         self._run("xdotool", "key", "--clearmodifiers", *keys)
 
+    def type_text(self, window, text):
+        """Types text into the window, character by character."""
+        self.focus(window)
+        self._run("xdotool", "type", "--delay", "20", text)
+
     def click(self, window, x, y, button=1):
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))

@@ -93,6 +93,17 @@ class ProgramTest:
         self.processes.append(process)
         return process
 
+    def command(self, *args, timeout=60):
+        """Runs TX80.exe with a command line to its end, its output going to a
+        file as a script's redirect sends it; (exit code, the text it printed)."""
+        self._commands = getattr(self, "_commands", 0) + 1
+        out = self.artifacts / f"{self.name}-command-{self._commands}.out"
+        with open(out, "wb") as stdout, open(out.with_suffix(".log"), "wb") as stderr:
+            done = subprocess.run(["wine", str(self.dir / EXE_NAME), *args], env=self.prefix.environment(),
+                                  cwd=str(self.dir), stdin=subprocess.DEVNULL, stdout=stdout, stderr=stderr,
+                                  timeout=timeout, check=False)
+        return done.returncode, out.read_bytes().decode("utf-8", "replace").replace("\r\n", "\n")
+
     def reports_sent(self):
         """Every feature report the program of the last launch sent to the
         emulated mouse, as "07 10 01 01 ..." lines; still there after it ended."""

@@ -14,7 +14,7 @@ CHINESE = "TX80_KARVO 宏编程电竞鼠标"
 TRAY_ELEMENT = 13
 ICON_CENTRE = (10, 10)  # of the tray window's client area: the first icon, 16 pixels and a 2-pixel border
 MENU_ITEM_HEIGHT = 20  # as the program measures its items
-MENU_ITEMS = 5  # Show Window, Exit Driver, then the driver's options
+MENU_ITEMS = 7  # Show Window, Exit Driver, then the driver's options and the settings backup
 
 
 def element_centre(t, layout, element):

@@ -4,11 +4,21 @@
 #include "app/CNRV_VIruviDlg.h"
 #include "profile/Captions.h"
 #include "app/CommandLine.h"
+#include "app/commands/CommandClient.h"
 
 namespace tx80 {
 
 bool CNRV_VIruviApp::InitInstance() {
   Platform& os = context_.platform;
+  const ParsedCommandLine commandLine = ParseCommandLine(commandLine_);
+  if (!std::holds_alternative<ProgramStart>(commandLine)) {
+    // A bad command line is refused before anything else is touched.
+    const bool driverRunning =
+        !std::holds_alternative<BadCommandLine>(commandLine) && os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp");
+    exitCode_ = RunCommandLine(context_, commandLine, driverRunning);
+    os.singleInstance.Release();
+    return false;
+  }
   if (os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp")) {
     // The running copy may show either language.
     if (!os.singleInstance.RestoreWindow(kCaptionEnglish)) os.singleInstance.RestoreWindow(kCaptionChinese);
@@ -16,7 +26,7 @@ bool CNRV_VIruviApp::InitInstance() {
     return false;
   }
   os.windows.InitializeControls();
-  CNRV_VIruviDlg dialog(context_, StartsInTray(commandLine_));
+  CNRV_VIruviDlg dialog(context_, std::get<ProgramStart>(commandLine).inTray);
   os.windows.RunModal(dialog);
   return false;
 }

@@ -4,6 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "profile/Captions.h"
 #include "app/GameProfilesDlg.h"
+#include "app/commands/DriverCommands.h"
 #include "device/ApplyProfile.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
@@ -75,7 +76,8 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
                .switchLanguage = [this](int32_t language) { SwitchLanguage(language); }}),
       options_(context, [this] { OpenGameProfiles(); }),
       gameProfiles_(
-          context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }) {}
+          context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }),
+      backupMenu_(context, *this, [this] { ReloadRestoredSettings(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -158,7 +160,8 @@ void CNRV_VIruviDlg::OnShowWindow(bool shown) { tray_.OnShowWindow(shown); }
 void CNRV_VIruviDlg::OnDestroyed() { context_.mainWindow.Clear(); }
 
 bool CNRV_VIruviDlg::OnCommand(uint32_t id, uint32_t notifyCode) {
-  return options_.OnCommand(id) || macroPage_.OnCommand(id, notifyCode) || tray_.OnCommand(id);
+  return options_.OnCommand(id) || backupMenu_.OnCommand(id) || macroPage_.OnCommand(id, notifyCode) ||
+         tray_.OnCommand(id);
 }
 
 std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& message) {
@@ -180,6 +183,20 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
     return 0;
   }
   return tray_.OnMessage(message);
+}
+
+std::optional<std::u16string> CNRV_VIruviDlg::OnRequest(std::u16string_view request) {
+  return AnswerRequest(context_, request, [this] { ReloadRestoredSettings(); });
+}
+
+void CNRV_VIruviDlg::ReloadRestoredSettings() {
+  const int32_t language = ReadLanguage(context_.platform.files, context_.paths.configPath);
+  if (language != context_.profile.LanguageFlag())
+    SwitchLanguage(language);  // its macro file comes with it
+  else
+    macroPage_.LoadLanguageMacros();
+  options_.Load();
+  gameProfiles_.ReloadRules();
 }
 
 // Every item carries its own record, so the tray menu draws the event menu's too.

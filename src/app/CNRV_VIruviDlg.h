@@ -2,6 +2,7 @@
 #include "app/GameProfileSwitching.h"
 #include "app/TrayIconHandler.h"
 #include "app/TrayOptions.h"
+#include "app/commands/BackupMenuCommands.h"
 #include "framework/Dialog.h"
 #include "macro/MacroPage.h"
 #include "profile/LanguageSwitch.h"
@@ -39,6 +40,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnLButtonUp(int x, int y) override;
   bool OnCommand(uint32_t id, uint32_t notifyCode) override;
   std::optional<intptr_t> OnOtherMessage(const fw::Message& message) override;
+  // A command from a copy started on the command line (app/commands).
+  std::optional<std::u16string> OnRequest(std::u16string_view request) override;
   // The items of both popup menus, whichever is shown.
   bool OnMeasureMenuItem(uintptr_t itemData, fw::Size& size) override;
   bool OnDrawMenuItem(const fw::MenuItemDraw& item, fw::Canvas& canvas) override;
@@ -76,6 +79,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
   bool MaySwitchProfile();
   void SwitchToGameProfile(int32_t profile);
   void OpenGameProfiles();
+  // After a restore: the settings files read again, as the start read them.
+  void ReloadRestoredSettings();
 
   AppContext& context_;
   const bool startInTray_;
@@ -86,6 +91,7 @@ class CNRV_VIruviDlg : public fw::Dialog {
   ClickDispatch clicks_;
   TrayOptions options_;
   GameProfileSwitching gameProfiles_;
+  BackupMenuCommands backupMenu_;
   bool gameProfilesOpen_ = false;
 };
 

@@ -98,4 +98,21 @@ int32_t SelectAndApplyNextProfile(const ApplyTarget& target) {
   return SelectAndApply(target, [](int32_t current) { return current >= kProfileCount ? 1 : current + 1; });
 }
 
+std::optional<int> ChangeDpiLevel(const ApplyTarget& target,
+                                  const std::function<std::optional<int>(const ProfileState&)>& choose) {
+  DriverState& driver = target.driver;
+  std::lock_guard operation(driver.profileOperation);
+  const ProfileState state = target.profile.Snapshot();
+  const std::optional<int> chosen = choose(state);
+  if (!chosen || *chosen < 0 || *chosen >= kDpiLevelCount) return std::nullopt;
+  const int level = *chosen;
+  target.profile.SetDpiLevel(level);
+  const uint8_t led = driver.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
+  driver.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
+  driver.events.Repaint();
+  driver.events.ShowNotice({OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
+  driver.events.ReportSave(target.configPath, SaveDpiLevel(target.files, level, target.configPath, state.CurConfig));
+  return level;
+}
+
 }  // namespace tx80

@@ -1,12 +1,15 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 namespace tx80 {
 
 class FileStore;
 class ProfileModel;
 class SystemMouse;
+struct ProfileState;
 struct DriverState;
 
 // What an apply works on: the profile in memory, config.ini where it is
@@ -34,5 +37,13 @@ void SelectAndApplyProfile(const ApplyTarget& target, int32_t profile);
 // The same for the profile after the current one, 1 after the last (the
 // next-profile button); returns the profile now current.
 int32_t SelectAndApplyNextProfile(const ApplyTarget& target);
+
+// DPI level (0..3) `choose` picks from the current state, under the
+// profile-operation lock, becomes current as the DPI buttons make it: the
+// DPI/LED command (the LED kept off while the LED button has it off), a
+// repaint, the on-screen notice and DPI_LEVEL saved into the current profile.
+// Nothing happens when `choose` picks none. Returns the level picked.
+std::optional<int> ChangeDpiLevel(const ApplyTarget& target,
+                                  const std::function<std::optional<int>(const ProfileState&)>& choose);
 
 }  // namespace tx80

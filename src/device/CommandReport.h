@@ -35,6 +35,9 @@ constexpr CommandBytes FireTimeCommand(int32_t fireTime) {
 }
 constexpr CommandBytes CloseCommand() { return {0x20, 0, 0}; }
 
+// The LED mode the LED button switches the LED off with.
+inline constexpr uint8_t kLedOff = 3;
+
 // DPI step in the high four bits (8 + step, so bit 7 is always set), LED mode
 // in the low four. A step or mode beyond its field (from a hand-edited file)
 // is cut to the field, so it never spills into the other.

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "framework/Canvas.h"
 #include "framework/DeviceBroadcast.h"
@@ -82,6 +84,13 @@ class Dialog {
     (void)id;
     (void)notifyCode;
     return false;
+  }
+  // A request from another copy of the program (WM_COPYDATA), handled at
+  // once; the reply goes back to the sender. Nothing: no reply (not a window
+  // that takes requests).
+  virtual std::optional<std::u16string> OnRequest(std::u16string_view request) {
+    (void)request;
+    return std::nullopt;
   }
   // Messages without a named handler (the program's private ones).
   virtual std::optional<intptr_t> OnOtherMessage(const Message&) { return std::nullopt; }

@@ -309,6 +309,13 @@ bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, st
   return ReplaceHeldFileWithRetries(files, file, after);
 }
 
+std::optional<std::string> NewProfileFile(FileStore& files, std::span<const ProfileWrite> writes) {
+  IniFile ini = Parse(files, {});
+  for (const ProfileWrite& write : writes)
+    if (!Apply(files, ini, write)) return std::nullopt;
+  return Serialize(ini);
+}
+
 std::vector<std::pair<std::u16string, std::u16string>> ReadProfileSection(FileStore& files,
                                                                           const std::filesystem::path& file,
                                                                           std::u16string_view section) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,6 +55,11 @@ bool WriteProfileString(FileStore& files, const std::filesystem::path& file, std
 // other, giving the same bytes, but committed as one replacement of the file:
 // all of them or, when one cannot be stored or the replacement fails, none.
 bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, std::span<const ProfileWrite> writes);
+
+// The bytes of a new file holding the writes, as WriteProfileStrings would
+// create it, for a file written whole (FileStore::Replace) whatever it held
+// before. Nothing when a write cannot be stored.
+std::optional<std::string> NewProfileFile(FileStore& files, std::span<const ProfileWrite> writes);
 
 // Every key of a section with its value, in file order, read with the rules
 // above (no cut: the whole value); lines without "=" are left out. Empty for a

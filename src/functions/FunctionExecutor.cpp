@@ -16,7 +16,6 @@ namespace tx80 {
 
 namespace {
 
-constexpr uint8_t kLedOff = 3;
 constexpr int kShortcutHoldMs = 20;
 
 constexpr uint8_t kVkControl = 0x11;
@@ -83,19 +82,11 @@ void FunctionExecutor::Run() {
 void FunctionExecutor::ChangeDpiLevel(int role) {
   // An apply on the UI thread sends and saves the level too: one at a time
   // keeps config.ini, the model and the mouse at the same level.
-  DriverState& driver = apply_.driver;
-  std::lock_guard operation(driver.profileOperation);
-  const ProfileState state = apply_.profile.Snapshot();
-  const int current = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
-  const int level = NextDpiLevel(role, current, state.fields.DPI_SET_EN);
-  apply_.profile.SetDpiLevel(level);
-  const uint8_t led = driver.flags.LedToggleState == kLedOff ? kLedOff : state.ActiveLedMode;
-  driver.commands.Send(DpiLedCommand(static_cast<uint8_t>(level), DpiLedByte(state.ActiveDpiSet[level], led)));
-  driver.events.Repaint();
-  driver.events.ShowNotice({OnScreenNotice::Kind::Dpi, StepResolution(state.ActiveDpiSet[level])});
-  // Saved even when the level did not change, like the command.
-  const std::filesystem::path& config = apply_.configPath;
-  driver.events.ReportSave(config, SaveDpiLevel(apply_.files, level, config, state.CurConfig));
+  // Sent and saved even when the level does not change.
+  tx80::ChangeDpiLevel(apply_, [role](const ProfileState& state) {
+    const int current = std::clamp(state.fields.DPI_LEVEL, 0, kDpiLevelCount - 1);
+    return std::optional<int>(NextDpiLevel(role, current, state.fields.DPI_SET_EN));
+  });
 }
 
 void FunctionExecutor::ToggleLed() {

@@ -64,6 +64,19 @@ Macro DecodeMacroValue(std::u16string_view value) {
   return macro;
 }
 
+bool IsWholeMacroValue(std::u16string_view value) {
+  if (value.size() != kValueChars) return false;
+  for (std::size_t start = 0; start < value.size(); start += kFieldChars) {
+    int field = 0;
+    for (char16_t c : value.substr(start, kFieldChars)) {
+      if (c < u'0' || c > u'9') return false;
+      field = field * 10 + (c - u'0');
+    }
+    if (field > 255) return false;
+  }
+  return true;
+}
+
 std::filesystem::path MacroFilePath(const std::filesystem::path& programDirectory, int32_t languageFlag) {
   return programDirectory / (languageFlag ? "Macro_EN.dat" : "Macro_CN.dat");
 }
@@ -78,6 +91,10 @@ void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::p
   if (!std::filesystem::exists(path, error)) {
     dialogs.MessageBox(owner, kMacroFileMissingMessage, kMessageCaption);
   }
+  store.Replace(ReadMacroFile(files, path));
+}
+
+std::vector<Macro> ReadMacroFile(FileStore& files, const std::filesystem::path& path) {
   const int32_t declared = ParseDecimal(ReadProfileString(files, path, kSection, kCountKey, kCountBuffer));
   // The store has twelve slots: a larger count loads the first twelve macros,
   // a negative one none.
@@ -87,18 +104,20 @@ void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::p
   for (int32_t i = 0; i < count; ++i) {
     macros.push_back(DecodeMacroValue(ReadProfileString(files, path, kSection, FormatDecimal(i), kValueBuffer)));
   }
-  store.Replace(macros);
+  return macros;
+}
+
+std::vector<ProfileWrite> MacroFileWrites(std::span<const Macro> macros, std::u16string_view section) {
+  std::vector<ProfileWrite> writes;
+  writes.reserve(macros.size() + 1);
+  writes.push_back({std::u16string(section), std::u16string(kCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
+  for (std::size_t i = 0; i < macros.size(); ++i)
+    writes.push_back({std::u16string(section), FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
+  return writes;
 }
 
 bool SaveMacroFile(FileStore& files, const MacroStore& store, const std::filesystem::path& path) {
-  const std::vector<Macro> macros = store.Macros();
-  const std::u16string section(kSection);
-  std::vector<ProfileWrite> writes;
-  writes.reserve(macros.size() + 1);
-  writes.push_back({section, std::u16string(kCountKey), FormatDecimal(static_cast<int64_t>(macros.size()))});
-  for (std::size_t i = 0; i < macros.size(); ++i)
-    writes.push_back({section, FormatDecimal(static_cast<int64_t>(i)), EncodeMacroValue(macros[i])});
-  return WriteProfileStrings(files, path, writes);
+  return WriteProfileStrings(files, path, MacroFileWrites(store.Macros(), kSection));
 }
 
 }  // namespace tx80

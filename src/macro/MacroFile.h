@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "framework/PrivateProfile.h"
 #include "macro/Macro.h"
 #include "profile/Captions.h"
 
@@ -31,6 +34,14 @@ std::filesystem::path DefaultMacroFilePath(const std::filesystem::path& skinsDir
 void LoadMacroFile(FileStore& files, MacroStore& store, const std::filesystem::path& path, Dialogs& dialogs,
                    WindowHost* owner);
 
+// The macros of the macro file at `path` as LoadMacroFile reads them (none
+// when it is missing).
+std::vector<Macro> ReadMacroFile(FileStore& files, const std::filesystem::path& path);
+
+// The writes of a macro file holding `macros`: "macroNum", then one key per
+// macro, into `section` (a settings backup keeps both languages' files in one).
+std::vector<ProfileWrite> MacroFileWrites(std::span<const Macro> macros, std::u16string_view section = u"Macros");
+
 // Writes "macroNum" and one key per macro, as one replacement of the file.
 // Keys of higher indexes left by an earlier, larger store stay in the file;
 // readers ignore them. False when the file could not be written (the caller
@@ -45,5 +56,9 @@ std::u16string EncodeMacroValue(const Macro& macro);
 // absent or short field reads as its decimal prefix (0 when none), and each
 // value keeps its low 8 bits.
 Macro DecodeMacroValue(std::u16string_view value);
+// Whether the value is one macro as EncodeMacroValue writes it: 1064 fields
+// of three digits, none above 255. The loader reads anything; a restore of
+// saved settings takes only what it would give back unchanged.
+bool IsWholeMacroValue(std::u16string_view value);
 
 }  // namespace tx80

@@ -3,6 +3,7 @@
 #include "platform/AutoStart.h"
 #include "platform/ChildControls.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Dialogs.h"
 #include "platform/FileStore.h"
 #include "platform/ForegroundWatch.h"
@@ -42,6 +43,7 @@ struct Platform {
   AutoStart& autoStart;
   OnScreenDisplay& onScreenDisplay;
   ForegroundWatch& foreground;
+  Console& console;
 };
 
 }  // namespace tx80

@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tx80 {
@@ -15,6 +17,15 @@ class SingleInstance {
   virtual bool RestoreWindow(std::u16string_view caption) = 0;
   // Closes the mutex handle (the second copy does before it exits).
   virtual void Release() = 0;
+
+  // How long a request may take before the running copy counts as hung.
+  static constexpr int kRequestTimeoutMs = 20000;
+  // Hands `request` to the top-level window with this caption, hidden or not,
+  // as the window's fw::Dialog::OnRequest, and waits for its reply. Nothing
+  // when no such window exists, or it gave no reply (not the program's main
+  // window, ended or hung past kRequestTimeoutMs). The running copy may run
+  // with other rights than the sender (elevated or not): both ways pass.
+  virtual std::optional<std::u16string> SendRequest(std::u16string_view caption, std::u16string_view request) = 0;
 };
 
 }  // namespace tx80

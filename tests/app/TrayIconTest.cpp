@@ -187,9 +187,11 @@ TEST(TrayMenu, HoldsTheWindowItemsThenTheDriversOptionsInBothLanguages) {
   };
   const Case cases[] = {
       {1,
-       {u"Show Window", u"Exit Driver", u"Start with Windows", u"On-screen display", u"Game profiles…"},
-       {32801, 32800, 32840, 32841, 32842}},
-      {0, {u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…"}, {32837, 32838, 32840, 32841, 32842}},
+       {u"Show Window", u"Exit Driver", u"Start with Windows", u"On-screen display", u"Game profiles…",
+        u"Back up settings…", u"Restore settings…"},
+       {32801, 32800, 32840, 32841, 32842, 32843, 32844}},
+      {0, {u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…", u"备份设置…", u"恢复设置…"},
+       {32837, 32838, 32840, 32841, 32842, 32843, 32844}},
   };
   for (const Case& c : cases) {
     Running p(c.language);
@@ -236,22 +238,22 @@ TEST(TrayMenu, CheckMarksFollowTheSystemAndTheOptionsAtEachShowing) {
     }
     return checked;
   };
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, true, false}));  // the display is on by default
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, true, false, false, false}));  // the display is on by default
 
   // Someone else adds the entry to the sign-in start list; the display is
   // switched off through the menu.
   p.program.os.autoStart.entries[u"TX80"] = u"elsewhere";
   p.menus().nextChoice = 32841;
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, true, false}));
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, true, false, false, false}));
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false, false, false}));
 
   // The menus loaded again (a language switch) start with no marks.
   LoadPopupMenus(p.program.context.ui.menus, 0);
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, true, false, false, false, false}));
   EXPECT_EQ(p.menus().ShownMenus().back().menuId, 162);
 
   p.program.os.autoStart.entries.clear();
-  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, false, false}));
+  EXPECT_EQ(marks(), (std::vector<bool>{false, false, false, false, false, false, false}));
 }
 
 TEST(TrayMenu, EachOptionChosenFromTheMenuOfEitherLanguage) {

@@ -155,7 +155,7 @@ class AssignListsTest : public ::testing::Test {
   Platform platform{os.clock,      os.dialogs,      os.hid,         os.input,   os.singleInstance,
                     os.desktop.systemMouse, os.threads, os.tray, os.windows, os.childControls,
                     os.keyboardHook, os.popupMenus, os.shell, images, os.files, os.autoStart,
-                    os.onScreenDisplay, os.foreground};
+                    os.onScreenDisplay, os.foreground, os.console};
   TempDir dir;
   AppContext context{platform, dir.path()};
   ListOwnerWindow mainDialog{context};

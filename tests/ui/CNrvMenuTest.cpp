@@ -66,7 +66,7 @@ TEST_F(CNrvMenuTest, EveryItemOfEveryLevelGetsItsRecordInOrder) {
       }
     }
     EXPECT_EQ(menus.EventContextMenu.Used(), 23);
-    EXPECT_EQ(menus.TrayMenu.Used(), 6);
+    EXPECT_EQ(menus.TrayMenu.Used(), 8);
   }
   // The top item, "项前插入    ", its first button, then that button's first command.
   EXPECT_EQ(menus.EventContextMenu.Record(3).text, u"向下    ");
@@ -77,14 +77,16 @@ TEST_F(CNrvMenuTest, LoadsTheMenusOfTheLanguageInPlaceOfTheOldOnes) {
   LoadPopupMenus(menus, 1);
   EXPECT_EQ(PopupTexts(menus.TrayMenu), (std::vector<std::u16string>{u"Show Window", u"Exit Driver",
                                                                       u"Start with Windows", u"On-screen display",
-                                                                      u"Game profiles…"}));
+                                                                      u"Game profiles…",
+                                                                      u"Back up settings…", u"Restore settings…"}));
   EXPECT_EQ(PopupTexts(menus.EventContextMenu).front(), u"Add Forward");
   // Each menu with its submenus: the event menu has 10, the tray menu 2.
   EXPECT_EQ(system.MenusAlive(), 12);
 
   LoadPopupMenus(menus, 0);
   EXPECT_EQ(PopupTexts(menus.TrayMenu),
-            (std::vector<std::u16string>{u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…"}));
+            (std::vector<std::u16string>{u"显示窗口   ", u"关闭驱动", u"开机启动", u"屏幕提示", u"游戏配置…",
+                                         u"备份设置…", u"恢复设置…"}));
   EXPECT_EQ(PopupTexts(menus.EventContextMenu).front(), u"项前插入    ");
   EXPECT_EQ(system.MenusAlive(), 12);
   EXPECT_EQ(menus.TrayMenu.Record(1).id, 32837);
@@ -195,10 +197,10 @@ TEST_F(CNrvMenuTest, ItemsThatMayCarryAMarkAreMeasuredWithRoomForIt) {
     if (id == 32841) return false;
     return std::nullopt;
   });
-  EXPECT_EQ(asked, (std::vector<int32_t>{32837, 32838, 32840, 32841, 32842}));
+  EXPECT_EQ(asked, (std::vector<int32_t>{32837, 32838, 32840, 32841, 32842, 32843, 32844}));
   std::vector<bool> checked;
   for (const Item& item : system.Items(system.SubMenu(menus.TrayMenu.Handle(), 0))) checked.push_back(item.checked);
-  EXPECT_EQ(checked, (std::vector<bool>{false, false, true, false, false}));
+  EXPECT_EQ(checked, (std::vector<bool>{false, false, true, false, false, false, false}));
   EXPECT_EQ(width(u"开机启动"), 32 + CNrvMenu::kCheckMarkRoom);
   EXPECT_EQ(width(u"屏幕提示"), 32 + CNrvMenu::kCheckMarkRoom);  // unchecked now, but it may be
   EXPECT_EQ(width(u"游戏配置…"), 40);

@@ -39,10 +39,12 @@ std::map<int, std::vector<SimMenuTemplate>> ProgramMenuResources() {
       {157,
        {Popup(u"Tray", {Command(u"Show Window", 32801), Command(u"Exit Driver", 32800),
                         Command(u"Start with Windows", 32840), Command(u"On-screen display", 32841),
-                        Command(u"Game profiles…", 32842)})}},
+                        Command(u"Game profiles…", 32842), Command(u"Back up settings…", 32843),
+                        Command(u"Restore settings…", 32844)})}},
       {162,
        {Popup(u"Tray", {Command(u"显示窗口   ", 32837), Command(u"关闭驱动", 32838), Command(u"开机启动", 32840),
-                        Command(u"屏幕提示", 32841), Command(u"游戏配置…", 32842)})}},
+                        Command(u"屏幕提示", 32841), Command(u"游戏配置…", 32842), Command(u"备份设置…", 32843),
+                        Command(u"恢复设置…", 32844)})}},
   };
 }
 

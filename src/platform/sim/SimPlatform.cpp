@@ -10,6 +10,7 @@ SimPlatform::SimPlatform(SimDesktop& desktop_)
       windows(desktop_),
       keyboardHook(desktop_, clock),
       platform{clock, dialogs, hid, input, singleInstance, desktop_.systemMouse, threads, tray, windows,
-               childControls, keyboardHook, popupMenus, shell, images, files, autoStart, onScreenDisplay, foreground} {}
+               childControls, keyboardHook, popupMenus, shell, images, files, autoStart, onScreenDisplay, foreground,
+               console} {}
 
 }  // namespace tx80

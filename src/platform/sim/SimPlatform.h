@@ -4,6 +4,7 @@
 #include "platform/sim/JpegImageLoader.h"
 #include "platform/sim/SimAutoStart.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimConsole.h"
 #include "platform/sim/SimControls.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimDialogs.h"
@@ -46,6 +47,7 @@ class SimPlatform {
   SimAutoStart autoStart;
   SimOnScreenDisplay onScreenDisplay;
   SimForegroundWatch foreground;
+  SimConsole console;
   Platform platform;
 };
 

@@ -17,6 +17,13 @@ bool SimSingleInstance::RestoreWindow(std::u16string_view caption) {
   return true;
 }
 
+std::optional<std::u16string> SimSingleInstance::SendRequest(std::u16string_view caption,
+                                                            std::u16string_view request) {
+  SimWindowHost* window = desktop_.FindWindow(caption);
+  if (!window) return std::nullopt;
+  return window->Request(request);
+}
+
 void SimSingleInstance::Release() {
   if (!held_.empty()) desktop_.ReleaseMutex(held_);
   held_.clear();

@@ -15,6 +15,8 @@ class SimSingleInstance : public SingleInstance {
   bool AlreadyRunning(std::u16string_view mutexName) override;
   bool RestoreWindow(std::u16string_view caption) override;
   void Release() override;
+  // Delivers the request to the window at once, as a sent message is.
+  std::optional<std::u16string> SendRequest(std::u16string_view caption, std::u16string_view request) override;
 
  private:
   SimDesktop& desktop_;

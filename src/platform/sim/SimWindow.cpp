@@ -181,6 +181,11 @@ bool SimWindowHost::Deliver(const fw::Message& message) {
   return true;
 }
 
+std::optional<std::u16string> SimWindowHost::Request(std::u16string_view request) {
+  if (destroyed_) return std::nullopt;
+  return dialog_.OnRequest(request);
+}
+
 void SimWindowHost::PumpPosted() {
   while (!destroyed_) {
     const auto next = system_.TakePosted(this);

@@ -80,6 +80,9 @@ class SimWindowHost : public WindowHost {
   // first (forDialogOrChild only when that is this window's dialog), then
   // this window's handlers. Returns false when the message was swallowed.
   bool Deliver(const fw::Message& message);
+  // A request from another program (WM_COPYDATA), sent: handled at once,
+  // whatever the window's loop is doing, disabled or hidden windows included.
+  std::optional<std::u16string> Request(std::u16string_view request);
   // Delivers the messages posted to this window until none is left or the
   // window is gone; those for other windows wait.
   void PumpPosted();

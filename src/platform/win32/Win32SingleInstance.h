@@ -8,6 +8,7 @@ class Win32SingleInstance final : public SingleInstance {
   bool AlreadyRunning(std::u16string_view mutexName) override;
   bool RestoreWindow(std::u16string_view caption) override;
   void Release() override;
+  std::optional<std::u16string> SendRequest(std::u16string_view caption, std::u16string_view request) override;
 
  private:
   void* mutex_ = nullptr;  // HANDLE

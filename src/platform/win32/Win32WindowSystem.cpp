@@ -11,6 +11,7 @@
 
 #include "framework/Dialog.h"
 #include "platform/win32/Win32Canvas.h"
+#include "platform/win32/Win32CopyData.h"
 #include "platform/win32/Win32WindowHost.h"
 #include "platform/win32/WideText.h"
 
@@ -122,6 +123,7 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
     running->host.SetModal(running->modal);
     running->system.Register(window, &running->host);
     running->dialog.Attach(&running->host);
+    AcceptCopyDataFromAnyProcess(window);  // the program's requests, whatever rights the sender has
     return running->dialog.OnInitDialog() ? TRUE : FALSE;
   }
   auto* running = reinterpret_cast<RunningDialog*>(GetWindowLongPtrW(window, DWLP_USER));
@@ -151,6 +153,8 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT id, WPARAM wParam, LPARAM lPa
       return Result(window, id, MeasureMenuItem(dialog, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE);
     case WM_DRAWITEM:
       return Result(window, id, DrawMenuItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE);
+    case WM_COPYDATA:
+      return Result(window, id, AnswerRequest(dialog, window, wParam, lParam));
     case WM_DEVICECHANGE: {
       fw::DeviceBroadcast broadcast;
       const bool decoded = CarriesBroadcast(wParam) && lParam;

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32AutoStart.h"
 #include "platform/win32/Win32ChildControls.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Console.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FileStore.h"
 #include "platform/win32/Win32ForegroundWatch.h"
@@ -74,6 +75,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   tx80::Win32AutoStart autoStart;
   tx80::Win32OnScreenDisplay onScreenDisplay;
   tx80::Win32ForegroundWatch foreground;
+  tx80::Win32Console console;
   tx80::Platform platform{
       .clock = clock,
       .dialogs = dialogs,
@@ -93,13 +95,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
       .autoStart = autoStart,
       .onScreenDisplay = onScreenDisplay,
       .foreground = foreground,
+      .console = console,
   };
 
   const std::wstring programFile = ProgramFile();
   tx80::AppContext context(platform, ProgramDirectory(programFile));
   context.paths.programFile = programFile;
-  tx80::CNRV_VIruviApp(context, tx80::FromWide(commandLine ? commandLine : L"")).InitInstance();
+  tx80::CNRV_VIruviApp app(context, tx80::FromWide(commandLine ? commandLine : L""));
+  app.InitInstance();
   // The background threads are never stopped and use the objects above: end the
   // process here, which stops them first, instead of unwinding under them.
-  ExitProcess(0);
+  ExitProcess(static_cast<UINT>(app.ExitCode()));
 }

@@ -262,17 +262,6 @@ bool Apply(FileStore& files, IniFile& ini, const ProfileWrite& write) {
   return true;
 }
 
-// A virus scanner or a backup tool holds a file for a moment: worth a few
-// short waits, not a failed save.
-bool ReplaceHeldFileWithRetries(FileStore& files, const std::filesystem::path& file, std::string_view bytes) {
-  for (int attempt = 1;; ++attempt) {
-    const FileStore::ReplaceResult result = files.Replace(file, bytes);
-    if (result != FileStore::ReplaceResult::Held) return result == FileStore::ReplaceResult::Replaced;
-    if (attempt == kReplaceAttempts) return false;
-    files.RetryClock().Sleep(kReplaceRetryMs);
-  }
-}
-
 }  // namespace
 
 std::u16string ReadProfileString(FileStore& files, const std::filesystem::path& file, std::u16string_view section,
@@ -306,7 +295,7 @@ bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, st
     if (!Apply(files, ini, write)) return false;
   const std::string after = Serialize(ini);
   if (after == before.bytes && (before.status == Status::Read || after.empty())) return true;  // already so
-  return ReplaceHeldFileWithRetries(files, file, after);
+  return ReplaceWholeFile(files, file, after);
 }
 
 std::optional<std::string> NewProfileFile(FileStore& files, std::span<const ProfileWrite> writes) {
@@ -349,7 +338,18 @@ bool RemoveProfileKey(FileStore& files, const std::filesystem::path& file, std::
     ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(line));
     line = FindKey(ini, header, --end, key);
   } while (line != end);
-  return ReplaceHeldFileWithRetries(files, file, Serialize(ini));
+  return ReplaceWholeFile(files, file, Serialize(ini));
+}
+
+// A virus scanner or a backup tool holds a file for a moment: worth a few
+// short waits, not a failed save.
+bool ReplaceWholeFile(FileStore& files, const std::filesystem::path& file, std::string_view bytes) {
+  for (int attempt = 1;; ++attempt) {
+    const FileStore::ReplaceResult result = files.Replace(file, bytes);
+    if (result != FileStore::ReplaceResult::Held) return result == FileStore::ReplaceResult::Replaced;
+    if (attempt == kReplaceAttempts) return false;
+    files.RetryClock().Sleep(kReplaceRetryMs);
+  }
 }
 
 }  // namespace tx80

@@ -57,9 +57,13 @@ bool WriteProfileString(FileStore& files, const std::filesystem::path& file, std
 bool WriteProfileStrings(FileStore& files, const std::filesystem::path& file, std::span<const ProfileWrite> writes);
 
 // The bytes of a new file holding the writes, as WriteProfileStrings would
-// create it, for a file written whole (FileStore::Replace) whatever it held
+// create it, for a file written whole (ReplaceWholeFile) whatever it held
 // before. Nothing when a write cannot be stored.
 std::optional<std::string> NewProfileFile(FileStore& files, std::span<const ProfileWrite> writes);
+
+// Makes `bytes` the file's whole content as every write of the engine does:
+// one replacement, tried again while another program holds the file.
+bool ReplaceWholeFile(FileStore& files, const std::filesystem::path& file, std::string_view bytes);
 
 // Every key of a section with its value, in file order, read with the rules
 // above (no cut: the whole value); lines without "=" are left out. Empty for a

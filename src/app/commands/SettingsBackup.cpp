@@ -89,7 +89,7 @@ bool WriteSettingsBackup(FileStore& files, const SettingsFiles& settings, const 
   AddMacroSection(writes, kEnglishMacros, ReadMacroFile(files, settings.englishMacros));
   AddMacroSection(writes, kChineseMacros, ReadMacroFile(files, settings.chineseMacros));
   const auto bytes = NewProfileFile(files, writes);
-  return bytes && files.Replace(backup, *bytes);
+  return bytes && ReplaceWholeFile(files, backup, *bytes);
 }
 
 std::variant<SettingsBackup, BackupRefusal> ReadSettingsBackup(FileStore& files, const std::filesystem::path& backup) {
@@ -144,13 +144,13 @@ bool RestoreSettingsBackup(FileStore& files, const SettingsFiles& settings, cons
   // A new file: no record of an earlier, larger set stays behind.
   auto restoreMacros = [&files](const std::filesystem::path& file, const std::vector<Macro>& macros) {
     const auto bytes = NewProfileFile(files, MacroFileWrites(macros));
-    return bytes && files.Replace(file, *bytes);
+    return bytes && ReplaceWholeFile(files, file, *bytes);
   };
   const bool restored = restoreConfig() && restoreMacros(settings.englishMacros, backup.englishMacros) &&
                         restoreMacros(settings.chineseMacros, backup.chineseMacros);
   if (restored) return true;
   for (const Saved& file : saved)
-    if (file.before.status == FileStore::Content::Status::Read) files.Replace(*file.file, file.before.bytes);
+    if (file.before.status == FileStore::Content::Status::Read) ReplaceWholeFile(files, *file.file, file.before.bytes);
   return false;
 }
 

@@ -1,0 +1,35 @@
+#include "functions/ElevatedTargets.h"
+
+#include <algorithm>
+
+#include "framework/ProgramFileName.h"
+#include "platform/InputInjector.h"
+
+namespace tx80 {
+
+namespace {
+
+std::u16string LowerCase(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::u16string> ElevatedTargets::NewlyBlocked(InputInjector& input) {
+  // An elevated program reaches every window; an unreadable own token is
+  // taken as not elevated, so the user hears of a doubt rather than nothing.
+  if (input.OwnElevation() == Elevation::Elevated) return std::nullopt;
+  const std::optional<InputTarget> target = input.ForegroundTarget();
+  if (!target || target->elevation == Elevation::NotElevated) return std::nullopt;
+  const std::u16string program = fw::ProgramFileName(target->imagePath);
+  std::lock_guard lock(mutex_);
+  const std::u16string key = LowerCase(program);
+  if (std::find(told_.begin(), told_.end(), key) != told_.end()) return std::nullopt;
+  told_.push_back(key);
+  return program;
+}
+
+}  // namespace tx80

@@ -33,6 +33,9 @@ class TimingInjector : public tx80::InputInjector {
   void KeyEvent(uint8_t, uint8_t, uint32_t) override { GoOut(); }
   void MouseButtonEvent(uint32_t) override { GoOut(); }
   uint8_t ScanCode(uint8_t) override { return 0; }
+  bool ButtonsSwapped() override { return false; }
+  std::optional<tx80::InputTarget> ForegroundTarget() override { return std::nullopt; }
+  tx80::Elevation OwnElevation() override { return tx80::Elevation::NotElevated; }
 
   std::vector<steady_clock::time_point> times;
 

@@ -1,0 +1,84 @@
+"""Keys as games read them: the scan codes and E0 flags of what TX80.exe
+injects, and the timing of a macro's events, seen by the input spy's
+low-level hook in the same Wine session."""
+
+import statistics
+
+from macro_file import DOWN, UP
+from test_device import APPLY_SEQUENCE, write_factory_config
+from test_injected_input import MACRO_BUTTON, keys, start_with_macro
+
+CTRL_CODES = {"11", "A2"}  # the hook may report the generic or the left key
+
+
+def strokes(events):
+    return [(event.code, event.down, event.scan, event.extended) for event in events]
+
+
+def start_with_function(t, code):
+    """The factory profile with function `code` on slot 4, the driver active."""
+    write_factory_config(t)
+    t.set_ini("config.ini", "Config1", "K4", str(code))
+    spy = t.spy()
+    program = t.launch(mouse=True)
+    control = t.mouse(program)
+    control.wait_for_reports(len(APPLY_SEQUENCE))
+    control.press(6)
+    control.release(6)  # the start click
+    return spy, control
+
+
+def test_copy_sends_the_scan_codes_of_ctrl_and_c(t):
+    spy, control = start_with_function(t, 31)
+    control.press(MACRO_BUTTON)
+    control.release(MACRO_BUTTON)
+    seen = strokes(spy.wait_until_quiet(4))
+    print(f"     Ctrl+C at the spy: {seen}", flush=True)
+    assert len(seen) == 4, seen
+    assert [(code in CTRL_CODES, down, scan, ext) for code, down, scan, ext in (seen[0], seen[3])] == \
+        [(True, True, 0x1D, False), (True, False, 0x1D, False)], seen
+    assert seen[1:3] == [("43", True, 0x2E, False), ("43", False, 0x2E, False)], seen
+
+
+def test_mute_goes_down_and_up(t):
+    spy, control = start_with_function(t, 26)
+    control.press(MACRO_BUTTON)
+    control.release(MACRO_BUTTON)
+    seen = strokes(spy.wait_until_quiet(2))
+    assert seen == [("AD", True, 0x20, True), ("AD", False, 0x20, True)], seen
+
+
+def test_macro_keys_keep_right_shift_arrows_and_media_keys_apart(t):
+    recorded = [(0xA1, DOWN, 5), (0x26, DOWN, 5), (0x26, UP, 5), (0xB3, DOWN, 5), (0xB3, UP, 5), (0xA1, UP, 5)]
+    spy, control = start_with_macro(t, recorded, hold_mode=False)
+    control.press(MACRO_BUTTON)
+    control.release(MACRO_BUTTON)
+    seen = strokes(spy.wait_until_quiet(len(recorded)))
+    print(f"     macro at the spy: {seen}", flush=True)
+    assert seen == [("A1", True, 0x36, False), ("26", True, 0x48, True), ("26", False, 0x48, True),
+                    ("B3", True, 0x22, True), ("B3", False, 0x22, True), ("A1", False, 0x36, False)], seen
+
+
+def gap_figures(gaps, delay):
+    errors = sorted(abs(gap - delay) for gap in gaps)
+    p95 = errors[min(len(errors) - 1, round(0.95 * (len(errors) - 1)))]
+    return statistics.median(errors), p95, errors[-1], min(gaps) - delay
+
+
+def test_macro_of_even_gaps_keeps_them_and_its_length(t):
+    events, delay = 51, 20  # a second of 20 ms gaps
+    recorded = [(0x41, DOWN if k % 2 == 0 else UP, delay) for k in range(events)]
+    spy, control = start_with_macro(t, recorded, hold_mode=False)
+    control.press(MACRO_BUTTON)
+    control.release(MACRO_BUTTON)
+    seen = spy.wait_until_quiet(events)
+    assert keys(seen) == [("41", k % 2 == 0) for k in range(events)], keys(seen)
+    gaps = [later.time_ms - earlier.time_ms for earlier, later in zip(seen, seen[1:])]
+    p50, p95, most, shortest = gap_figures(gaps, delay)
+    length = seen[-1].time_ms - seen[0].time_ms
+    print(f"     {events} events {delay} ms apart at the spy: gap error p50 {p50:.2f} ms, p95 {p95:.2f} ms, "
+          f"max {most:.2f} ms, shortest gap {shortest:+.2f} ms; whole {length:.1f} ms for "
+          f"{delay * (events - 1)} ms recorded", flush=True)
+    assert shortest >= -1, f"a gap {shortest:.2f} ms shorter than recorded"
+    # Wine's hooks and timers may be late now and then; the schedule must not drift.
+    assert abs(length - delay * (events - 1)) <= 4, f"the macro took {length:.1f} ms"

@@ -6,7 +6,7 @@ namespace tx80 {
 
 namespace {
 
-Elevation TokenElevation(HANDLE process) {
+Elevation ElevationOf(HANDLE process) {
   HANDLE token = nullptr;
   if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return Elevation::Unreadable;
   TOKEN_ELEVATION elevation{};
@@ -56,11 +56,11 @@ std::optional<InputTarget> Win32InputInjector::ForegroundTarget() {
   DWORD length = MAX_PATH;
   if (QueryFullProcessImageNameW(process, 0, path, &length))
     target.imagePath.assign(reinterpret_cast<const char16_t*>(path), length);
-  target.elevation = TokenElevation(process);
+  target.elevation = ElevationOf(process);
   CloseHandle(process);
   return target;
 }
 
-Elevation Win32InputInjector::OwnElevation() { return TokenElevation(GetCurrentProcess()); }
+Elevation Win32InputInjector::OwnElevation() { return ElevationOf(GetCurrentProcess()); }
 
 }  // namespace tx80

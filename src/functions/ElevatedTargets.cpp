@@ -19,14 +19,20 @@ std::u16string LowerCase(std::u16string text) {
 }  // namespace
 
 std::optional<std::u16string> ElevatedTargets::NewlyBlocked(InputInjector& input) {
-  // An elevated program reaches every window; an unreadable own token is
-  // taken as not elevated, so the user hears of a doubt rather than nothing.
-  if (input.OwnElevation() == Elevation::Elevated) return std::nullopt;
+  // A token keeps its elevation for the life of the process: asked once, so
+  // that an elevated driver's press costs no system call here. An unreadable
+  // own token is taken as not elevated: the user hears of a doubt rather
+  // than nothing.
+  {
+    std::lock_guard lock(mutex_);
+    if (!ownElevation_) ownElevation_ = input.OwnElevation();
+    if (*ownElevation_ == Elevation::Elevated) return std::nullopt;
+  }
   const std::optional<InputTarget> target = input.ForegroundTarget();
   if (!target || target->elevation == Elevation::NotElevated) return std::nullopt;
   const std::u16string program = fw::ProgramFileName(target->imagePath);
-  std::lock_guard lock(mutex_);
   const std::u16string key = LowerCase(program);
+  std::lock_guard lock(mutex_);
   if (std::find(told_.begin(), told_.end(), key) != told_.end()) return std::nullopt;
   told_.push_back(key);
   return program;

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/InputInjector.h"
+
 namespace tx80 {
 
-class InputInjector;
 
 // Windows drops, without a word, the input this program injects into a
 // program that runs as administrator while this one does not. Before a
@@ -23,6 +24,7 @@ class ElevatedTargets {
 
  private:
   std::mutex mutex_;
+  std::optional<Elevation> ownElevation_;
   std::vector<std::u16string> told_;  // lower case: Windows names ignore case
 };
 

@@ -8,7 +8,6 @@
 
 namespace tx80 {
 
-
 // Windows drops, without a word, the input this program injects into a
 // program that runs as administrator while this one does not. Before a
 // function or macro injects, this names the program in front whose input

@@ -1,10 +1,16 @@
 // Press-to-first-event latency of the software driver on the simulated
 // backend: from the mouse's button report to the first injected key event,
 // over many presses, with the reader and the executor on real threads and the
-// real clock (so the executor's poll pause counts).
+// real clock. Beside it the bare path: one thread that reads the report and
+// injects at once. The benchmark's own thread sleeps while it waits (it is
+// woken by the injection, whose time is taken first), so that on a machine of
+// two cores it does not take one from the threads it measures; the same
+// presses timed while it spins with yield, as it once did, show what that
+// costs.
 //
 //   press_latency_bench [--smoke] [presses]
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -25,15 +31,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Keeps the time of the latest key event.
+// Keeps the time of the latest key event and wakes whoever waits for one.
 class TimingInjector : public tx80::InputInjector {
  public:
   void KeyEvent(uint8_t, uint8_t, uint32_t) override {
     last = Clock::now().time_since_epoch().count();
     count.fetch_add(1);
+    count.notify_all();
   }
   void MouseButtonEvent(uint32_t) override {}
   uint8_t ScanCode(uint8_t) override { return 0; }
+  bool ButtonsSwapped() override { return false; }
+  std::optional<tx80::InputTarget> ForegroundTarget() override { return std::nullopt; }
+  tx80::Elevation OwnElevation() override { return tx80::Elevation::NotElevated; }
 
   std::atomic<int64_t> last{0};
   std::atomic<int> count{0};
@@ -42,6 +52,50 @@ class TimingInjector : public tx80::InputInjector {
 double Percentile(std::vector<double> values, double p) {
   std::sort(values.begin(), values.end());
   return values[static_cast<size_t>(p * (values.size() - 1))];
+}
+
+void Print(const char* path, const std::vector<double>& latencies) {
+  std::printf("  %-34s median %7.1f us, p99 %7.1f us, max %7.1f us\n", path, Percentile(latencies, 0.5),
+              Percentile(latencies, 0.99), *std::max_element(latencies.begin(), latencies.end()));
+}
+
+// Until the injector has seen a key event after `before`: asleep, or (as the
+// benchmark once waited) spinning with yield on a core of its own.
+void WaitForKey(TimingInjector& input, int before, bool spin) {
+  const auto deadline = Clock::now() + std::chrono::seconds(10);
+  while (input.count == before) {
+    if (Clock::now() > deadline) {
+      std::fprintf(stderr, "error: no key event for a press within 10 s\n");
+      std::_Exit(1);
+    }
+    if (spin) {
+      std::this_thread::yield();
+    } else {
+      input.count.wait(before);
+    }
+  }
+}
+
+// Presses the button `presses` times; the time from each press to its first
+// key event. `settled` says when the path is ready for the next press.
+template <typename Settled>
+std::vector<double> TimePresses(tx80::EmulatedMouse& mouse, TimingInjector& input, int presses, bool spin,
+                                Settled&& settled) {
+  std::vector<double> latencies;
+  latencies.reserve(presses);
+  for (int i = 0; i < presses; ++i) {
+    const int before = input.count;
+    const int64_t pressed = Clock::now().time_since_epoch().count();
+    mouse.Press(5);
+    WaitForKey(input, before, spin);
+    latencies.push_back((input.last - pressed) / 1e3);
+    mouse.Release(5);
+    tx80::bench::WaitFor("end of a press", settled);
+    // A hand does not press again within the reader's 2 ms pause after each
+    // report; let the reader settle, as between real clicks.
+    std::this_thread::sleep_for(std::chrono::milliseconds(6));
+  }
+  return latencies;
 }
 
 }  // namespace
@@ -81,7 +135,22 @@ int main(int argc, char** argv) {
                  os.dialogs.Messages().size());
     return 1;
   }
-  mouse->Release(5);  // the start click
+  // The bare path first, while the driver's threads do not run yet: it reads
+  // the reports the driver would.
+  std::atomic<bool> bareDone{false};
+  std::atomic<int> bareReports{0};
+  std::thread bare([&] {
+    std::array<uint8_t, tx80::EmulatedMouse::kReportLength> report{};
+    while (!bareDone && mouse->ReadInputReport(report)) {
+      if (report[1] >= 0xF1) input.KeyEvent(0xAD, 0, 0);
+      ++bareReports;
+    }
+  });
+  const auto bareLatencies = TimePresses(*mouse, input, presses, false, [&] { return bareReports % 2 == 0; });
+  bareDone = true;
+  mouse->Release(5);  // wakes the bare reader to see it is done
+  bare.join();
+  mouse->Release(5);  // the driver's start click
 
   std::atomic<int> threadsEnded{0};
   std::thread reader([&] {
@@ -93,21 +162,9 @@ int main(int argc, char** argv) {
     ++threadsEnded;
   });
   tx80::bench::WaitFor("start click", [&] { return context.driver.flags.DriverActive.load(); });
-
-  std::vector<double> latencies;
-  latencies.reserve(presses);
-  for (int i = 0; i < presses; ++i) {
-    const int before = input.count;
-    const int64_t pressed = Clock::now().time_since_epoch().count();
-    mouse->Press(5);
-    tx80::bench::WaitFor("key event for a press", [&] { return input.count != before; });
-    latencies.push_back((input.last - pressed) / 1e3);
-    mouse->Release(5);
-    tx80::bench::WaitFor("end of a press's pass", [&] { return !context.driver.flags.ButtonPending; });
-    // A hand does not press again within the reader's 2 ms pause after each
-    // report; let the reader settle, as between real clicks.
-    std::this_thread::sleep_for(std::chrono::milliseconds(6));
-  }
+  auto passEnded = [&] { return !context.driver.flags.ButtonPending; };
+  const auto driverLatencies = TimePresses(*mouse, input, presses, false, passEnded);
+  const auto spinningLatencies = TimePresses(*mouse, input, presses, true, passEnded);
   context.driver.RequestStop();
   mouse->Unplug();
   tx80::bench::WaitFor("end of the driver threads", [&] { return threadsEnded == 2; });
@@ -115,7 +172,9 @@ int main(int argc, char** argv) {
   executor.join();
   std::filesystem::remove_all(directory);
 
-  std::printf("press-to-first-event latency over %d presses: median %.1f us, p99 %.1f us, max %.1f us\n", presses,
-              Percentile(latencies, 0.5), Percentile(latencies, 0.99), *std::max_element(latencies.begin(), latencies.end()));
+  std::printf("press-to-first-event latency over %d presses, %u cores:\n", presses, std::thread::hardware_concurrency());
+  Print("bare path (reader injects)", bareLatencies);
+  Print("driver (reader -> executor)", driverLatencies);
+  Print("driver, benchmark spinning", spinningLatencies);
   return 0;
 }

@@ -80,6 +80,14 @@ class Desktop:
         self.focus(window)
         self._run("xdotool", "type", "--delay", "20", text)
 
+    def type_apart(self, keys, gap_ms):
+        """Types each key (down, then up) `gap_ms` after the one before, every
+        down and up `gap_ms` apart, into whatever has the focus."""
+        chain = []
+        for key in keys:
+            chain += ["keydown", key, "sleep", f"{gap_ms / 1000}", "keyup", key, "sleep", f"{gap_ms / 1000}"]
+        self._run("xdotool", *chain[:-2])
+
     def click(self, window, x, y, button=1):
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))

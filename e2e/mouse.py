@@ -43,7 +43,12 @@ class MouseControl:
         raise AssertionError(f"the emulated mouse closed the connection during {line!r}")
 
     def press(self, button):
-        self.command(f"press {button}")
+        """The moment the press report went to the mouse, in ms of the
+        session's performance counter (the input spy's clock)."""
+        for line in self.command(f"press {button}"):
+            if line.startswith("time "):
+                return int(line.split()[1]) / 1000
+        return None
 
     def release(self, button):
         self.command(f"release {button}")

@@ -6,18 +6,24 @@ import time
 from dataclasses import dataclass
 
 
+LLKHF_EXTENDED = 0x01
+
+
 @dataclass(frozen=True)
 class InputEvent:
     kind: str      # "key" or "mouse"
     code: str      # virtual key ("41" for A, hexadecimal) or button ("left", ...)
     down: bool
     time_ms: float  # on the session's performance counter
+    scan: int = 0   # keys: the scan code the hook saw
+    extended: bool = False  # keys: LLKHF_EXTENDED, the E0 prefix
 
 
 def _parse(line):
     fields = line.split()
     if len(fields) == 6 and fields[0] == "key":
-        return InputEvent("key", fields[1], fields[2] == "down", int(fields[5]) / 1000)
+        return InputEvent("key", fields[1], fields[2] == "down", int(fields[5]) / 1000, int(fields[3], 16),
+                          bool(int(fields[4], 16) & LLKHF_EXTENDED))
     if len(fields) == 4 and fields[0] == "mouse":
         return InputEvent("mouse", fields[1], fields[2] == "down", int(fields[3]) / 1000)
     return None

@@ -21,13 +21,25 @@ bool SendAll(SOCKET socket, const std::string& text) {
   return true;
 }
 
-// Answers one command; false when the connection is to close.
+// Microseconds of the performance counter, the clock the input spy prints.
+long long NowUs() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return now.QuadPart / frequency.QuadPart * 1'000'000 + now.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart;
+}
+
+// Answers one command; false when the connection is to close. A press is
+// answered with the moment its report was handed to the mouse ("time <us>"),
+// so that a test times what follows without the channel's round trip.
 bool Answer(SOCKET socket, EmulatedMouse& mouse, std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   const bool quit = line == "quit";
   std::string answer;
   if (!quit) {
+    const long long before = NowUs();
     for (const std::string& answerLine : mouse.Control(line)) answer += answerLine + "\n";
+    if (line.rfind("press ", 0) == 0) answer += "time " + std::to_string(before) + "\n";
   }
   answer += ".\n";
   return SendAll(socket, answer) && !quit;

@@ -24,7 +24,7 @@ ButtonReportReader AppContext::Reader() {
 }
 
 FunctionExecutor AppContext::Executor() {
-  return FunctionExecutor(applyTarget, macros, platform.input, platform.clock, platform.shell);
+  return FunctionExecutor(applyTarget, macros, platform.input, platform.clock, platform.shell, elevatedTargets);
 }
 
 void AppContext::StartBlinkThread() {
@@ -32,6 +32,14 @@ void AppContext::StartBlinkThread() {
 }
 
 void AppContext::ShowNotice(OnScreenNotice notice) { PostOnScreenNotice(mainWindow, notice); }
+
+void AppContext::TellElevatedTarget(std::u16string program) {
+  {
+    std::lock_guard lock(elevatedNoticeLock);
+    elevatedNoticeProgram = std::move(program);
+  }
+  mainWindow.Post(kElevatedTargetMessage, 0, 0);
+}
 
 void AppContext::ReportSave(const std::filesystem::path& file, bool saved) {
   if (!saveFailures.Record(file, saved)) return;

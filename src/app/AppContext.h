@@ -1,11 +1,14 @@
 #pragma once
 #include <filesystem>
+#include <mutex>
+#include <string>
 
 #include "app/SaveFailures.h"
 #include "device/ApplyProfile.h"
 #include "device/ButtonReportReader.h"
 #include "device/DriverState.h"
 #include "framework/MainWindowRef.h"
+#include "functions/ElevatedTargets.h"
 #include "functions/FunctionExecutor.h"
 #include "macro/MacroStore.h"
 #include "platform/Platform.h"
@@ -44,6 +47,11 @@ struct AppContext final : DriverEvents {
   // After every save of a settings or macro file, from any thread: a failure
   // is posted to the main window, which tells the user once per file.
   SaveFailures saveFailures;
+  // The programs the user was told cannot get the driver's input, and the one
+  // the notice on its way to the main window names.
+  ElevatedTargets elevatedTargets;
+  std::mutex elevatedNoticeLock;
+  std::u16string elevatedNoticeProgram;
 
   // What an apply works on.
   const ApplyTarget applyTarget{driver, profile, platform.files, paths.configPath, platform.systemMouse};
@@ -58,6 +66,7 @@ struct AppContext final : DriverEvents {
   // DriverEvents, from any thread.
   void Repaint() override { mainWindow.Invalidate(); }
   void ShowNotice(OnScreenNotice notice) override;
+  void TellElevatedTarget(std::u16string program) override;
   void ReportSave(const std::filesystem::path& file, bool saved) override;
   void AwaitingStartClick() override { StartBlinkThread(); }
 };

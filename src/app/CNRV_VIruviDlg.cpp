@@ -6,6 +6,7 @@
 #include "app/GameProfilesDlg.h"
 #include "app/commands/DriverCommands.h"
 #include "device/ApplyProfile.h"
+#include "functions/KeyStrokes.h"
 #include "macro/MacroFile.h"
 #include "profile/SettingsFile.h"
 #include "ui/WarningDlg.h"
@@ -178,6 +179,16 @@ std::optional<intptr_t> CNRV_VIruviDlg::OnOtherMessage(const fw::Message& messag
       ShowOnScreenNotice(context_.platform.onScreenDisplay, *notice, context_.profile.LanguageFlag());
     return 0;
   }
+  if (message.id == kElevatedTargetMessage) {
+    // Shown whatever the display option: it explains why a function did nothing.
+    std::u16string program;
+    {
+      std::lock_guard lock(context_.elevatedNoticeLock);
+      program = context_.elevatedNoticeProgram;
+    }
+    ShowElevatedTargetNotice(context_.platform.onScreenDisplay, program, context_.profile.LanguageFlag());
+    return 0;
+  }
   if (message.id == kForegroundReportMessage) {
     gameProfiles_.OnForegroundReport();
     return 0;
@@ -305,7 +316,7 @@ void CNRV_VIruviDlg::RunClosingSequence() {
   Platform& os = context_.platform;
   // A function or macro may have left Alt down; release it more than once in
   // case it was pressed several times.
-  for (int i = 0; i < kAltReleases; ++i) os.input.KeyEvent(fw::vk::kMenu, 0, kKeyEventKeyUp);
+  for (int i = 0; i < kAltReleases; ++i) SendKey(fw::vk::kMenu, false, os.input);
   tray_.RemoveTrayIcon();
   context_.driver.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);

@@ -8,11 +8,6 @@
 
 namespace tx80 {
 
-// The file name of a program from the full path of its image: what follows the
-// last `\` or `/` ("C:\Games\game.exe" gives "game.exe"). Empty when the path
-// is empty or ends in a separator: no program to name.
-std::u16string ProgramFileName(std::u16string_view imagePath);
-
 // The foreground watch reports every event and every look alike; this tells
 // which of its reports found another window in front.
 class ForegroundChanges {

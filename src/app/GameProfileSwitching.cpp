@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/AppContext.h"
+#include "framework/ProgramFileName.h"
 
 namespace tx80 {
 
@@ -23,11 +24,11 @@ void GameProfileSwitching::ReloadRules() {
 
 void GameProfileSwitching::OnForegroundReport() {
   const ForegroundWindow front = context_.platform.foreground.Foreground();
-  if (foregroundChanges_.IsChange(front) && MaySwitch()) SwitchFor(ProgramFileName(front.imagePath));
+  if (foregroundChanges_.IsChange(front) && MaySwitch()) SwitchFor(fw::ProgramFileName(front.imagePath));
 }
 
 void GameProfileSwitching::Reconsider() {
-  if (MaySwitch()) SwitchFor(ProgramFileName(context_.platform.foreground.Foreground().imagePath));
+  if (MaySwitch()) SwitchFor(fw::ProgramFileName(context_.platform.foreground.Foreground().imagePath));
 }
 
 bool GameProfileSwitching::MaySwitch() const { return (!rules_.empty() || returnTo_) && maySwitch_(); }

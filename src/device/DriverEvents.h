@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "profile/SaveReporter.h"
 
@@ -22,6 +23,10 @@ class DriverEvents : public SaveReporter {
   virtual void Repaint() = 0;
   // A change made with a mouse button, to be shown on the on-screen display.
   virtual void ShowNotice(OnScreenNotice notice) = 0;
+  // Keys or buttons are about to go to a program that runs as administrator
+  // while this one does not, which Windows drops: the user is to be told,
+  // naming the program ("game.exe"; empty when it has no name to show).
+  virtual void TellElevatedTarget(std::u16string program) = 0;
   // An apply left the driver waiting for its start click: the slot to click
   // is to blink in the status line.
   virtual void AwaitingStartClick() = 0;

@@ -1,10 +1,13 @@
 #include "functions/FunctionExecutor.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "device/ButtonReport.h"
 #include "device/DriverState.h"
+#include "functions/ElevatedTargets.h"
 #include "functions/FunctionCatalog.h"
+#include "functions/KeyStrokes.h"
 #include "functions/MacroPlayback.h"
 #include "macro/MacroStore.h"
 #include "platform/Clock.h"
@@ -43,6 +46,11 @@ int NextDpiLevel(int role, int current, const std::array<uint8_t, kDpiLevelCount
   return current;
 }
 
+bool InjectsInput(int32_t code) {
+  using namespace function_code;
+  return code == kMute || (code >= kCopy && code <= kCloseWindow);
+}
+
 }  // namespace
 
 void FunctionExecutor::PerformPendingPress() {
@@ -58,9 +66,12 @@ void FunctionExecutor::PerformPendingPress() {
     if (role != 0) {
       ChangeDpiLevel(role);
     } else if (code - function_code::kFirstMacro >= 0 && code - function_code::kFirstMacro < macros_.MacroCount()) {
-      if (auto macro = macros_.Copy(code - function_code::kFirstMacro))
+      if (auto macro = macros_.Copy(code - function_code::kFirstMacro)) {
+        WarnIfInputWillBeDropped();
         PlayMacro(*macro, apply_.profile.Fields().MACRO_MODE2, flags, input_, clock_);
+      }
     } else {
+      if (InjectsInput(code)) WarnIfInputWillBeDropped();
       Perform(code);
     }
   }
@@ -102,13 +113,15 @@ void FunctionExecutor::ToggleLed() {
 }
 
 void FunctionExecutor::CtrlShortcut(uint8_t key) {
-  InputInjector& input = input_;
-  const uint8_t scan = input.ScanCode(key);
-  input.KeyEvent(kVkControl, 0, 0);
-  input.KeyEvent(key, scan, 0);
+  SendKey(kVkControl, true, input_);
+  SendKey(key, true, input_);
   clock_.Sleep(kShortcutHoldMs);
-  input.KeyEvent(key, scan, kKeyEventKeyUp);
-  input.KeyEvent(kVkControl, 0, kKeyEventKeyUp);
+  SendKey(key, false, input_);
+  SendKey(kVkControl, false, input_);
+}
+
+void FunctionExecutor::WarnIfInputWillBeDropped() {
+  if (auto program = elevated_.NewlyBlocked(input_)) apply_.driver.events.TellElevatedTarget(std::move(*program));
 }
 
 void FunctionExecutor::NextProfile() {
@@ -126,7 +139,9 @@ void FunctionExecutor::Perform(int32_t code) {
       ToggleLed();
       break;
     case kMute:
-      input.KeyEvent(kVkVolumeMute, 0, 0);  // key-down only
+      // A down alone would leave the key logically held.
+      SendKey(kVkVolumeMute, true, input);
+      SendKey(kVkVolumeMute, false, input);
       break;
     case kCopy:
       CtrlShortcut('C');
@@ -140,14 +155,12 @@ void FunctionExecutor::Perform(int32_t code) {
     case kUndo:
       CtrlShortcut('Z');
       break;
-    case kCloseWindow: {
-      const uint8_t scan = input.ScanCode(kVkF4);
-      input.KeyEvent(kVkAlt, 0, 0);
-      input.KeyEvent(kVkF4, scan, 0);
-      input.KeyEvent(kVkF4, scan, kKeyEventKeyUp);
-      input.KeyEvent(kVkAlt, 0, kKeyEventKeyUp);
+    case kCloseWindow:
+      SendKey(kVkAlt, true, input);
+      SendKey(kVkF4, true, input);
+      SendKey(kVkF4, false, input);
+      SendKey(kVkAlt, false, input);
       break;
-    }
     case kComputer:
       shell.Open(kComputerFolder);
       break;

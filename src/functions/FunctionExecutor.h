@@ -6,6 +6,7 @@
 namespace tx80 {
 
 class Clock;
+class ElevatedTargets;
 class InputInjector;
 class MacroStore;
 class Shell;
@@ -15,10 +16,11 @@ class Shell;
 // launches, the next profile, and macros.
 class FunctionExecutor {
  public:
-  // `apply` holds the driver and the profile whose buttons are performed.
+  // `apply` holds the driver and the profile whose buttons are performed;
+  // `elevated` remembers the programs the user was told cannot get its input.
   FunctionExecutor(const ApplyTarget& apply, const MacroStore& macros, InputInjector& input, Clock& clock,
-                   Shell& shell)
-      : apply_(apply), macros_(macros), input_(input), clock_(clock), shell_(shell) {}
+                   Shell& shell, ElevatedTargets& elevated)
+      : apply_(apply), macros_(macros), input_(input), clock_(clock), shell_(shell), elevated_(elevated) {}
 
   // One pass for the pending press, if there is one: every slot of the pressed
   // button performs its function; then the mailbox is emptied. A stop request
@@ -36,12 +38,16 @@ class FunctionExecutor {
   void Perform(int32_t code);
   void CtrlShortcut(uint8_t key);
   void NextProfile();
+  // Before keys or buttons go out: tells the user, once per program, when
+  // the program in front will not get them.
+  void WarnIfInputWillBeDropped();
 
   ApplyTarget apply_;
   const MacroStore& macros_;
   InputInjector& input_;
   Clock& clock_;
   Shell& shell_;
+  ElevatedTargets& elevated_;
 };
 
 }  // namespace tx80

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/DriverFlags.h"
+#include "functions/KeyStrokes.h"
 #include "macro/Macro.h"
 #include "platform/Clock.h"
 #include "platform/InputInjector.h"
@@ -14,43 +15,22 @@ namespace tx80 {
 
 namespace {
 
-// How late an event may go out and still count as on time.
-constexpr auto kLatenessTolerance = std::chrono::milliseconds(1);
+// How much shorter than recorded a gap may come out: what a late event is
+// won back by, on each of the gaps after it.
+constexpr auto kMostShortened = std::chrono::milliseconds(1);
 
-bool IsExtendedKey(uint8_t code) {
-  switch (code) {
-    case 0x21: case 0x22: case 0x23: case 0x24:  // Page Up, Page Down, End, Home
-    case 0x25: case 0x26: case 0x27: case 0x28:  // arrows
-    case 0x2C: case 0x2D: case 0x2E:             // Print Screen, Insert, Delete
-    case 0x5B: case 0x5D: case 0x6F: case 0x90:  // left Windows, Applications, pad Divide, Num Lock
-    case 0xA1: case 0xA3: case 0xA5:             // right Shift, Ctrl, Alt
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The layout's table has no usable scan code for these three keys.
-uint8_t ScanCodeOf(uint8_t code, InputInjector& input) {
-  switch (code) {
-    case 0x2C: return 0x37;  // Print Screen
-    case 0x13: return 0x45;  // Pause
-    case 0x5B: return 0x5B;  // left Windows
-    default: return input.ScanCode(code);
-  }
-}
-
-void InjectKey(uint8_t code, bool down, InputInjector& input) {
-  uint32_t flags = IsExtendedKey(code) ? kKeyEventExtendedKey : 0;
-  if (!down) flags |= kKeyEventKeyUp;
-  input.KeyEvent(code, ScanCodeOf(code, input), flags);
-}
-
+// A macro's left button is the user's primary button (and right the
+// secondary), whichever physical button the user has made it: the system swaps
+// injected buttons as it swaps a hand's.
 void InjectMouseButton(uint8_t code, bool down, InputInjector& input) {
-  if (code == kMouseLeftCode) {
-    input.MouseButtonEvent(down ? kMouseLeftDown : kMouseLeftUp);
-  } else if (code == kMouseRightCode) {
-    input.MouseButtonEvent(down ? kMouseRightDown : kMouseRightUp);
+  const bool swapped = input.ButtonsSwapped();
+  if (code == kMouseLeftCode || code == kMouseRightCode) {
+    const bool physicalLeft = (code == kMouseLeftCode) != swapped;
+    if (physicalLeft) {
+      input.MouseButtonEvent(down ? kMouseLeftDown : kMouseLeftUp);
+    } else {
+      input.MouseButtonEvent(down ? kMouseRightDown : kMouseRightUp);
+    }
   } else {
     input.MouseButtonEvent(down ? kMouseMiddleDown : kMouseMiddleUp);
   }
@@ -74,7 +54,7 @@ class HeldInputs {
     if (code >= kMouseLeftCode) {
       InjectMouseButton(code, down, input);
     } else {
-      InjectKey(code, down, input);
+      SendKey(code, down, input);
     }
   }
 
@@ -100,13 +80,12 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
     return true;
   };
 
-  // When the current event is due. Each delay is counted from the event's due
-  // time, not from when it went out, so a late wake-up below the tolerance is
-  // taken from the next delay and a long macro does not drift. The schedule
-  // starts when the first event has actually gone out, and starts again from an
-  // event that goes out later than the tolerance: catching up on that lateness
-  // would shorten the gaps after it, and a shortened key hold is missed.
-  std::optional<Clock::TimePoint> due;
+  // Each event is scheduled its recorded delay after the one before was
+  // scheduled, so that late wake-ups do not add up over a long macro. An event that went out
+  // late is caught up on by at most 1 ms per gap after it: a gap shortened
+  // more would cut a key hold short enough to be missed. The schedule starts
+  // when the first event has actually gone out.
+  std::optional<Clock::TimePoint> scheduled;
   for (int play = 0; play < plays; ++play) {
     for (int k = 0; k < events; ++k) {
       const uint8_t code = macro.Code(k);
@@ -119,9 +98,9 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
         held.Released(code);
       }
       const Clock::TimePoint sent = clock.Now();
-      if (!due || sent - *due > kLatenessTolerance) due = sent;
-      *due += std::chrono::milliseconds(macro.Delay(k));
-      clock.SleepUntil(*due);
+      const auto delay = std::chrono::milliseconds(macro.Delay(k));
+      scheduled = scheduled.value_or(sent) + delay;
+      clock.SleepUntil(std::max(*scheduled, sent + delay - kMostShortened));
       if (stopped()) return;
     }
     if (stopped()) return;

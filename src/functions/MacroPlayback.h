@@ -13,10 +13,10 @@ struct DriverFlags;
 inline constexpr int kHeldPlays = 100000;
 
 // Plays `macro` on the executor thread: each event is injected, then its delay
-// is waited, against a schedule so that a long macro does not drift. No gap
-// between two events comes out more than 1 ms shorter than its recorded delay:
-// the schedule starts once the first event has gone out and starts again after
-// an event that went out more than 1 ms late.
+// is waited, against absolute deadlines so that a long macro does not drift.
+// No gap between two events comes out more than 1 ms shorter than its
+// recorded delay: the schedule starts once the first event has gone out, and
+// lateness is won back by at most 1 ms on each following gap.
 // Plays once, RepeatCount times (RepeatMode nonzero), or until stopped while
 // held (`macroMode2` nonzero). MacroStop is looked at after each event's delay
 // and after each play; a stop releases every key and mouse button the macro

@@ -1,6 +1,7 @@
 #include "macro/MacroRecorder.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "profile/Captions.h"
 #include "framework/Edit.h"
@@ -14,7 +15,6 @@
 namespace tx80 {
 
 namespace {
-constexpr int kMsPerDay = 86'400'000;
 constexpr int kMaxDelay = 65535;
 
 bool IsDown(uint32_t id) { return id == fw::msg::kKeyDown || id == fw::msg::kSysKeyDown; }
@@ -118,12 +118,12 @@ void MacroRecorder::Capture(const fw::Message& message) {
 }
 
 int MacroRecorder::ElapsedSincePreviousKey() {
-  const TimeOfDay time = clock_.SystemTimeOfDay();
-  const int now = ((time.hour * 3600 + time.minute * 60 + time.second) * 1000) + time.millisecond;
-  int elapsed = now - previousTime_;
-  previousTime_ = now;
-  if (elapsed < 0) elapsed += kMsPerDay;  // midnight has passed
-  return std::min(elapsed, kMaxDelay);
+  // The monotonic clock: the time of day ticks with the system timer (about
+  // 15.6 ms) and jumps when it is set.
+  const Clock::TimePoint now = clock_.Now();
+  const Clock::Duration elapsed = previousKey_ ? now - *previousKey_ : Clock::Duration::zero();
+  previousKey_ = now;
+  return static_cast<int>(std::min<int64_t>(std::chrono::round<std::chrono::milliseconds>(elapsed).count(), kMaxDelay));
 }
 
 }  // namespace tx80

@@ -1,8 +1,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "framework/Message.h"
+#include "platform/Clock.h"
 
 namespace fw {
 class Edit;
@@ -11,7 +13,6 @@ class ListBox;
 
 namespace tx80 {
 
-class Clock;
 class EventDisplay;
 class KeyboardHook;
 class MacroStore;
@@ -46,8 +47,7 @@ class MacroRecorder {
  private:
   void Start();
   void Stop();
-  // Milliseconds since the previous keystroke from the system time of day,
-  // across midnight, at most 65535.
+  // Milliseconds since the previous keystroke, at most 65535.
   int ElapsedSincePreviousKey();
 
   MacroStore& store_;
@@ -68,7 +68,7 @@ class MacroRecorder {
   std::array<uint8_t, kMaxHeldKeys> heldKeys_{};
   int heldCount_ = 0;
   bool hookInstalled_ = false;
-  int previousTime_ = 0;  // kept across recordings
+  std::optional<Clock::TimePoint> previousKey_;  // kept across recordings
 };
 
 }  // namespace tx80

@@ -15,6 +15,9 @@ constexpr fw::Rgb kText{255, 255, 255};
 constexpr fw::Rgb kBackground{0, 120, 153};
 constexpr uint8_t kOpacity = 220;
 constexpr int kShownMs = 1000;
+// A sentence, not a figure: smaller, and time to read it.
+constexpr fw::FontSpec kSentenceFont{.height = -22, .weight = 700, .charSet = 1, .quality = 4, .face = u"Microsoft YaHei"};
+constexpr int kSentenceShownMs = 5000;
 constexpr int kPaddingX = 24;
 constexpr int kPaddingY = 10;
 
@@ -49,6 +52,13 @@ std::u16string OnScreenNoticeText(OnScreenNotice notice, int32_t languageFlag) {
   return {};
 }
 
+std::u16string ElevatedTargetText(const std::u16string& program, int32_t languageFlag) {
+  if (languageFlag != 0)
+    return (program.empty() ? u"The program in front" : program) +
+           u" runs as administrator: start TX80 as administrator to use macros there";
+  return (program.empty() ? u"前台程序" : program) + u" 以管理员身份运行：请以管理员身份启动 TX80，才能在其中使用宏";
+}
+
 fw::Rect OnScreenNoticeRect(const fw::Rect& workArea, fw::Size textSize) {
   const int width = textSize.cx + 2 * kPaddingX;
   const int height = textSize.cy + 2 * kPaddingY;
@@ -59,15 +69,26 @@ fw::Rect OnScreenNoticeRect(const fw::Rect& workArea, fw::Size textSize) {
   return {left, bottom - height, left + width, bottom};
 }
 
-void ShowOnScreenNotice(OnScreenDisplay& display, OnScreenNotice notice, int32_t languageFlag) {
-  const std::u16string text = OnScreenNoticeText(notice, languageFlag);
+namespace {
+
+void ShowText(OnScreenDisplay& display, const std::u16string& text, const fw::FontSpec& font, int durationMs) {
   display.Show({.text = text,
-                .rect = OnScreenNoticeRect(display.WorkArea(), display.TextSize(text, kFont)),
-                .font = kFont,
+                .rect = OnScreenNoticeRect(display.WorkArea(), display.TextSize(text, font)),
+                .font = font,
                 .textColour = kText,
                 .background = kBackground,
                 .opacity = kOpacity,
-                .durationMs = kShownMs});
+                .durationMs = durationMs});
+}
+
+}  // namespace
+
+void ShowOnScreenNotice(OnScreenDisplay& display, OnScreenNotice notice, int32_t languageFlag) {
+  ShowText(display, OnScreenNoticeText(notice, languageFlag), kFont, kShownMs);
+}
+
+void ShowElevatedTargetNotice(OnScreenDisplay& display, const std::u16string& program, int32_t languageFlag) {
+  ShowText(display, ElevatedTargetText(program, languageFlag), kSentenceFont, kSentenceShownMs);
 }
 
 }  // namespace tx80

@@ -2,6 +2,7 @@
 
 #include "app/GameProfilesDlg.h"
 #include "framework/PrivateProfile.h"
+#include "framework/ProgramFileName.h"
 #include "support/MouseProgram.h"
 
 namespace tx80 {
@@ -45,7 +46,7 @@ TEST(ForegroundProgram, IsTheFileNameAtTheEndOfTheImagePath) {
       {u"C:/Games/", u""},
       {u"", u""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ProgramFileName(c.path), c.program) << "row " << &c - cases;
+  for (const auto& c : cases) EXPECT_EQ(fw::ProgramFileName(c.path), c.program) << "row " << &c - cases;
 }
 
 // Profiles 1..5 send fire times 10, 20, ... 50 to the mouse, so the mouse

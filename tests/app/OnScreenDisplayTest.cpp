@@ -31,6 +31,14 @@ TEST(OnScreenNotice, TextsInBothLanguages) {
   }
 }
 
+TEST(OnScreenNotice, ElevatedTargetTexts) {
+  EXPECT_EQ(ElevatedTargetText(u"game.exe", 1),
+            u"game.exe runs as administrator: start TX80 as administrator to use macros there");
+  EXPECT_EQ(ElevatedTargetText(u"game.exe", 0), u"game.exe 以管理员身份运行：请以管理员身份启动 TX80，才能在其中使用宏");
+  EXPECT_EQ(ElevatedTargetText(u"", 1),
+            u"The program in front runs as administrator: start TX80 as administrator to use macros there");
+}
+
 TEST(OnScreenNotice, SitsCentredNearTheBottomOfTheWorkArea) {
   const fw::Rect rect = OnScreenNoticeRect({100, 0, 1100, 1000}, {200, 40});
   EXPECT_EQ(rect.left + rect.right, 100 + 1100);  // centred
@@ -110,6 +118,26 @@ TEST_F(OnScreenDisplayTest, TheTrayItemSwitchesItOffAndConfigKeepsThat) {
   WriteFile(next.dir / "config.ini", test::ReadFile(program.dir / "config.ini"));
   next.Start();
   EXPECT_FALSE(next.dialog.Options().OnScreenDisplay());
+}
+
+// Functions that inject keys tell, once per program, that an elevated
+// program in front will not get them; the others say nothing, and the
+// display option does not silence it.
+TEST_F(OnScreenDisplayTest, ElevatedProgramInFrontIsNamedOnceBeforeKeysGoOut) {
+  Start("[Init]\nCurConfig=1\nVER_SEL=1\n[Options]\nON_SCREEN_DISPLAY=0\n[Config1]\nK4=40\n");
+  program.os.input.SetForegroundTarget(InputTarget{u"C:\\Games\\Launcher.exe", Elevation::Elevated});
+  PressSlot4();  // the next profile injects nothing
+  window->PumpPosted();
+  EXPECT_TRUE(display.Texts().empty());
+  for (int32_t code : {31, 26, 35}) {
+    program.context.profile.SetButtonFunction(4, code);
+    PressSlot4();
+    window->PumpPosted();
+  }
+  ASSERT_EQ(display.Texts(), std::vector<std::u16string>{
+                                 u"Launcher.exe runs as administrator: start TX80 as administrator to use macros there"});
+  EXPECT_GE(display.ShownTexts()[0].text.durationMs, 3000);
+  EXPECT_FALSE(program.os.input.Events().empty());  // sent all the same: Windows decides
 }
 
 TEST_F(OnScreenDisplayTest, TheExecutorThreadNeverShowsIt) {

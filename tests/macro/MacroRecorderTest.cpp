@@ -101,14 +101,22 @@ TEST_F(MacroRecorderTest, TenthSimultaneousPressIsNotStoredNorItsRelease) {
   for (const auto& event : events) EXPECT_NE(event.code, 'J');
 }
 
-TEST_F(MacroRecorderTest, GapsAcrossMidnightAndLongGaps) {
-  constexpr int64_t kBeforeMidnight = 86'400'000 - 100;  // 23:59:59.900
+TEST_F(MacroRecorderTest, GapsAreMeasuredToTheMillisecondAndCappedAt65535) {
+  // Keys typed 40 ms apart give 40, however the gaps fall between system timer
+  // ticks (15.6 ms) or milliseconds.
   page.ToggleRecording();
-  Key(kBeforeMidnight, kDown, 'A');
-  Key(kBeforeMidnight + 250, kUp, 'A');
-  Key(kBeforeMidnight + 250 + 70'000, kDown, 'B');
+  using std::chrono::microseconds;
+  int64_t us = 5'000'300;
+  for (uint32_t key : {'A', 'B', 'C', 'D'}) {
+    os.clock.Advance(microseconds(us) - os.clock.Now().time_since_epoch());
+    os.keyboardHook.Type(kDown, key);
+    window->PumpPosted();
+    us += key % 2 ? 40'400 : 39'600;
+  }
+  Key(os.clock.ElapsedMs() + 70'000, kUp, 'A');
   page.ToggleRecording();
-  EXPECT_EQ(Events(target), (std::vector<Event>{{'A', 1, 250}, {'A', 2, 65535}, {'B', 1, 30}}));
+  EXPECT_EQ(Events(target),
+            (std::vector<Event>{{'A', 1, 40}, {'B', 1, 40}, {'C', 1, 40}, {'D', 1, 65535}, {'A', 2, 30}}));
 }
 
 TEST_F(MacroRecorderTest, StartResetsTheMacroAndTheCaptureEndsWithTheRecording) {

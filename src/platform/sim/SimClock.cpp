@@ -2,12 +2,6 @@
 
 namespace tx80 {
 
-namespace {
-constexpr int64_t kMsPerDay = 86'400'000;
-}
-
-SimClock::SimClock(int64_t timeOfDayOrigin) : timeOfDayOrigin_(timeOfDayOrigin) {}
-
 Clock::TimePoint SimClock::Now() {
   std::lock_guard lock(mutex_);
   return now_;
@@ -16,17 +10,6 @@ Clock::TimePoint SimClock::Now() {
 void SimClock::Sleep(int ms) { Advance(std::chrono::milliseconds(ms)); }
 
 void SimClock::SleepUntil(TimePoint deadline) { Advance(deadline - Now()); }
-
-TimeOfDay SimClock::SystemTimeOfDay() {
-  int64_t ms = (timeOfDayOrigin_ + ElapsedMs()) % kMsPerDay;
-  if (ms < 0) ms += kMsPerDay;
-  TimeOfDay time;
-  time.millisecond = static_cast<int>(ms % 1000);
-  time.second = static_cast<int>(ms / 1000 % 60);
-  time.minute = static_cast<int>(ms / 60'000 % 60);
-  time.hour = static_cast<int>(ms / 3'600'000);
-  return time;
-}
 
 void SimClock::Advance(Duration by) {
   TimePoint now;

@@ -12,13 +12,9 @@ namespace tx80 {
 // moment has passed) or move the time itself.
 class SimClock : public Clock {
  public:
-  // `timeOfDayOrigin`: the system time of day, in ms after midnight, at time 0.
-  explicit SimClock(int64_t timeOfDayOrigin = 0);
-
   TimePoint Now() override;
   void Sleep(int ms) override;
   void SleepUntil(TimePoint deadline) override;
-  TimeOfDay SystemTimeOfDay() override;
 
   // Moves the time forward by `by` (nothing for a negative amount).
   void Advance(Duration by);
@@ -31,7 +27,6 @@ class SimClock : public Clock {
  private:
   std::mutex mutex_;
   TimePoint now_{};
-  int64_t timeOfDayOrigin_;
   std::function<void(TimePoint)> observer_;
 };
 

@@ -31,8 +31,15 @@ constexpr std::pair<uint8_t, uint8_t> kScanCodes[] = {
     {0x28, 0x50},  // Down
     {0x2D, 0x52},  // Insert
     {0x2E, 0x53},  // Delete
+    {0x13, 0x45},  // Pause
+    {0x5B, 0x5B},  // left Windows
+    {0x90, 0x45},  // Num Lock
     {0xA0, 0x2A},  // left Shift
+    {0xA1, 0x36},  // right Shift
     {0xA2, 0x1D},  // left Ctrl
+    {0xA3, 0x1D},  // right Ctrl
+    {0xA4, 0x38},  // left Alt
+    {0xA5, 0x38},  // right Alt
 };
 
 }  // namespace
@@ -47,7 +54,47 @@ void SimInputInjector::MouseButtonEvent(uint32_t flags) {
   Record({InjectedInput::Kind::MouseButton, 0, 0, flags, 0});
 }
 
+void SimInputInjector::SetLayout(SimKeyboardLayout layout) {
+  std::lock_guard lock(mutex_);
+  layout_ = layout;
+}
+
+void SimInputInjector::SetButtonsSwapped(bool swapped) {
+  std::lock_guard lock(mutex_);
+  buttonsSwapped_ = swapped;
+}
+
+bool SimInputInjector::ButtonsSwapped() {
+  std::lock_guard lock(mutex_);
+  return buttonsSwapped_;
+}
+
+void SimInputInjector::SetForegroundTarget(std::optional<InputTarget> target) {
+  std::lock_guard lock(mutex_);
+  foregroundTarget_ = std::move(target);
+}
+
+void SimInputInjector::SetOwnElevation(Elevation elevation) {
+  std::lock_guard lock(mutex_);
+  ownElevation_ = elevation;
+}
+
+std::optional<InputTarget> SimInputInjector::ForegroundTarget() {
+  std::lock_guard lock(mutex_);
+  return foregroundTarget_;
+}
+
+Elevation SimInputInjector::OwnElevation() {
+  std::lock_guard lock(mutex_);
+  return ownElevation_;
+}
+
 uint8_t SimInputInjector::ScanCode(uint8_t virtualKey) {
+  {
+    std::lock_guard lock(mutex_);
+    if (layout_ == SimKeyboardLayout::German && (virtualKey == 'Y' || virtualKey == 'Z'))
+      return virtualKey == 'Y' ? 0x2C : 0x15;
+  }
   if (virtualKey >= '0' && virtualKey <= '9') return virtualKey == '0' ? 0x0B : static_cast<uint8_t>(virtualKey - '1' + 0x02);
   if (virtualKey >= 0x70 && virtualKey <= 0x79) return static_cast<uint8_t>(virtualKey - 0x70 + 0x3B);  // F1..F10
   for (const auto& [vk, scan] : kScanCodes) {

@@ -8,7 +8,6 @@ class Win32Clock final : public Clock {
   TimePoint Now() override;
   void Sleep(int ms) override;
   void SleepUntil(TimePoint deadline) override;
-  TimeOfDay SystemTimeOfDay() override;
 };
 
 }  // namespace tx80

@@ -4,6 +4,7 @@
 #include "app/CNRV_VIruviDlg.h"
 #include "profile/Captions.h"
 #include "app/CommandLine.h"
+#include "app/SettingsFolder.h"
 
 namespace tx80 {
 
@@ -15,6 +16,7 @@ bool CNRV_VIruviApp::InitInstance() {
     os.singleInstance.Release();
     return false;
   }
+  PlaceSettings(os.files, context_.paths);
   os.windows.InitializeControls();
   CNRV_VIruviDlg dialog(context_, StartsInTray(commandLine_));
   os.windows.RunModal(dialog);

@@ -2,11 +2,18 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include "EmulatedDevice.h"
 
 namespace tx80::emu {
 
@@ -21,14 +28,52 @@ bool SendAll(SOCKET socket, const std::string& text) {
   return true;
 }
 
+int ThreadsOfThisProcess() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+// What the program holds, for a test that looks for leaks over many cycles.
+std::vector<std::string> ProcessFigures() {
+  DWORD handles = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &handles);
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  return {"handles=" + std::to_string(handles), "threads=" + std::to_string(ThreadsOfThisProcess()),
+          "memory=" + std::to_string(memory.WorkingSetSize)};
+}
+
+void Post(std::istringstream& words) {
+  unsigned long message = 0, wParam = 0;
+  words >> message >> wParam;
+  for (HWND window : EmulatedDevice::ProcessWindows()) PostMessageW(window, static_cast<UINT>(message), wParam, 0);
+}
+
 // Answers one command; false when the connection is to close.
 bool Answer(SOCKET socket, EmulatedMouse& mouse, std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   const bool quit = line == "quit";
   std::string answer;
-  if (!quit) {
-    for (const std::string& answerLine : mouse.Control(line)) answer += answerLine + "\n";
+  std::istringstream words(line);
+  std::string command;
+  words >> command;
+  std::vector<std::string> lines;
+  if (command == "process") {
+    lines = ProcessFigures();
+  } else if (command == "post") {
+    Post(words);
+  } else if (!quit) {
+    lines = mouse.Control(line);
   }
+  for (const std::string& answerLine : lines) answer += answerLine + "\n";
   answer += ".\n";
   return SendAll(socket, answer) && !quit;
 }

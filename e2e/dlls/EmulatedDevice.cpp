@@ -119,7 +119,7 @@ void EmulatedDevice::OnPlugChange(bool plugged) {
   TellWindows(plugged);
 }
 
-void EmulatedDevice::TellWindows(bool plugged) {
+std::vector<HWND> EmulatedDevice::ProcessWindows() {
   std::vector<HWND> windows;
   EnumWindows(
       [](HWND window, LPARAM found) -> BOOL {
@@ -129,6 +129,11 @@ void EmulatedDevice::TellWindows(bool plugged) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+void EmulatedDevice::TellWindows(bool plugged) {
+  const std::vector<HWND> windows = ProcessWindows();
   const WPARAM event = plugged ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
   for (const std::wstring& path : pipeNames_) {
     // The header, then the path and its null, as the system lays it out.

@@ -35,6 +35,8 @@ class EmulatedDevice {
   const EmulatedMouse::Interface* InterfaceOf(HANDLE handle) const;
   // False for a handle opened before the last removal: its pipe was cut.
   static bool StillConnected(HANDLE handle);
+  // The top-level windows of this process.
+  static std::vector<HWND> ProcessWindows();
 
  private:
   // A server end of an interface pipe. While listening, `connect` waits for a

@@ -302,7 +302,7 @@ void CNRV_VIruviDlg::ReleaseSystemAndMouse() {
 bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
   switch (command & 0xFFF0) {
     case kAboutCommand: {
-      CAboutDlg about;
+      CAboutDlg about(context_.platform.childControls, context_.paths.settingsDirectory);
       context_.platform.windows.RunModal(about);
       return true;
     }

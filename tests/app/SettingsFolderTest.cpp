@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/CAboutDlg.h"
 #include "app/CNRV_VIruviApp.h"
 #include "support/MouseProgram.h"
 
@@ -30,7 +31,15 @@ struct ProgramInAFolderItCannotWrite {
 TEST(SettingsFolder, AnUnwritableProgramFolderKeepsTheSettingsInTheUsersApplicationData) {
   ProgramInAFolderItCannotWrite first;
   const std::string shipped = ReadFile(first.program.dir / "config.ini");
+  std::u16string aboutSays;
+  first.program.os.windows.whileModal = [&](SimWindowHost& window) {
+    window.Deliver(fw::Message{fw::msg::kSysCommand, CNRV_VIruviDlg::kAboutCommand, 0, true});
+  };
+  first.program.os.windows.onModal[100] = [&](SimWindowHost&) {
+    aboutSays = first.program.os.childControls.Edit(CAboutDlg::kSettingsFolderId)->Text();
+  };
   first.Start();
+  EXPECT_EQ(aboutSays, first.settings.u16string());
   EXPECT_EQ(first.program.context.paths.configPath, first.settings / "config.ini");
   EXPECT_EQ(ReadFile(first.program.dir / "config.ini"), shipped);  // never written
   const std::string copied = ReadFile(first.settings / "config.ini");

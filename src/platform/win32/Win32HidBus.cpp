@@ -31,7 +31,7 @@ void Win32HidBus::EndEnumeration() {
 }
 
 HidListing Win32HidBus::InterfaceAt(int index) {
-  constexpr HidListing kFailed{HidListing::Kind::Failed, {}};
+  const HidListing kFailed{HidListing::Kind::Failed, {}};
   SP_DEVICE_INTERFACE_DATA data{};
   data.cbSize = sizeof data;
   if (!SetupDiEnumDeviceInterfaces(deviceSet_, nullptr, &hidClass_, static_cast<DWORD>(index), &data)) {

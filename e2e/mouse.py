@@ -64,7 +64,8 @@ class MouseControl:
         assert self.command("plug") == ["ok"]
 
     def process(self):
-        """The program's handle count, thread count and working set in bytes."""
+        """The program's handle count, the value a new handle gets, its thread
+        count and working set in bytes."""
         return {key: int(value) for key, value in (line.split("=", 1) for line in self.command("process"))}
 
     def post(self, message, wparam):

@@ -149,10 +149,6 @@ void EmulatedDevice::TellWindows(bool plugged) {
   }
 }
 
-bool EmulatedDevice::StillConnected(HANDLE handle) {
-  DWORD available = 0;
-  return PeekNamedPipe(handle, nullptr, 0, nullptr, &available, nullptr) != FALSE;
-}
 
 const EmulatedMouse::Interface* EmulatedDevice::InterfaceOf(HANDLE handle) const {
   // The name of a pipe handle is the pipe's path after "\\.\pipe".

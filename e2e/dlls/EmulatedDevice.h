@@ -33,8 +33,6 @@ class EmulatedDevice {
   // The interface a handle was opened on, found by the pipe's name; null for a
   // handle that is not one of ours.
   const EmulatedMouse::Interface* InterfaceOf(HANDLE handle) const;
-  // False for a handle opened before the last removal: its pipe was cut.
-  static bool StillConnected(HANDLE handle);
   // The top-level windows of this process.
   static std::vector<HWND> ProcessWindows();
 

@@ -99,7 +99,7 @@ NTSTATUS NTAPI HidP_GetCaps(PHIDP_PREPARSED_DATA preparsed, PHIDP_CAPS caps) {
 BOOLEAN NTAPI HidD_SetFeature(HANDLE device, PVOID report, ULONG length) {
   const auto* found = InterfaceOf(device);
   if (!found) return FALSE;
-  if (!EmulatedDevice::Instance().Mouse().Plugged() || !EmulatedDevice::StillConnected(device)) {
+  if (!EmulatedDevice::Instance().Mouse().Plugged()) {
     SetLastError(ERROR_DEVICE_NOT_CONNECTED);
     return FALSE;
   }

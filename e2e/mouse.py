@@ -60,6 +60,23 @@ class MouseControl:
     def clear(self):
         self.command("clear")
 
+    def unplug(self):
+        """Pulls the cable: reads fail, enumeration lists nothing, and the
+        program's windows are told (WM_DEVICECHANGE)."""
+        assert self.command("unplug") == ["ok"]
+
+    def plug(self):
+        assert self.command("plug") == ["ok"]
+
+    def process(self):
+        """The program's handle count, the value a new handle gets, its thread
+        count and working set in bytes."""
+        return {key: int(value) for key, value in (line.split("=", 1) for line in self.command("process"))}
+
+    def post(self, message, wparam):
+        """Posts a window message to the program's top-level windows."""
+        self.command(f"post {message} {wparam}")
+
     def state(self):
         """{"button 6": "31", "wheel": "0", ...}; "-" for what no command set yet."""
         return dict(line.split("=", 1) for line in self.command("state"))

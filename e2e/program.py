@@ -64,13 +64,14 @@ class ProgramTest:
         return ini.read_value(self.dir / relative, section, key)
 
     # The program.
-    def launch(self, mouse=None, order=None, args=(), test_program=None):
+    def launch(self, mouse=None, order=None, args=(), test_program=None, plugged=True):
         """Starts TX80.exe. mouse: True needs the emulated mouse, False runs
         without one, None uses it when it is built. order: the mouse's
         interfaces as enumeration lists them, "input,command" (default) or
         "command,input". args: the program's command line. test_program: one
         of the test programs built beside the mouse ("bare_path.exe") to start
-        in its place. With the mouse, `self.mouse(process)` drives it."""
+        in its place. plugged: False starts the emulated mouse unplugged. With
+        the mouse, `self.mouse(process)` drives it."""
         has_mouse = self.mouse_dlls.is_dir() and any(self.mouse_dlls.glob("*.dll"))
         if mouse and not has_mouse:
             raise AssertionError(f"the emulated mouse is not built ({self.mouse_dlls})")
@@ -89,6 +90,8 @@ class ProgramTest:
             extra_env["TX80_EMU_REPORT_LOG"] = windows_path(self.report_log)
             if order:
                 extra_env["TX80_EMU_ORDER"] = order
+            if not plugged:
+                extra_env["TX80_EMU_PLUGGED"] = "0"
         exe = self.dir / EXE_NAME
         if test_program:
             exe = self.dir / test_program

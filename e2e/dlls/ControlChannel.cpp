@@ -2,11 +2,18 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include "EmulatedDevice.h"
 
 namespace tx80::emu {
 
@@ -29,6 +36,40 @@ long long NowUs() {
   return now.QuadPart / frequency.QuadPart * 1'000'000 + now.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart;
 }
 
+int ThreadsOfThisProcess() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+// What the program holds, for a test that looks for leaks over many cycles.
+std::vector<std::string> ProcessFigures() {
+  DWORD handles = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &handles);
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  // The lowest free slot of the handle table, which leaked handles push up:
+  // Wine answers the count with 0.
+  const HANDLE probe = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  const auto slot = reinterpret_cast<uintptr_t>(probe);
+  CloseHandle(probe);
+  return {"handles=" + std::to_string(handles), "handle_slot=" + std::to_string(slot),
+          "threads=" + std::to_string(ThreadsOfThisProcess()), "memory=" + std::to_string(memory.WorkingSetSize)};
+}
+
+void Post(std::istringstream& words) {
+  unsigned long message = 0, wParam = 0;
+  words >> message >> wParam;
+  for (HWND window : EmulatedDevice::ProcessWindows()) PostMessageW(window, static_cast<UINT>(message), wParam, 0);
+}
+
 // Answers one command; false when the connection is to close. A press is
 // answered with the moment its report was handed to the mouse ("time <us>"),
 // so that a test times what follows without the channel's round trip.
@@ -36,11 +77,20 @@ bool Answer(SOCKET socket, EmulatedMouse& mouse, std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   const bool quit = line == "quit";
   std::string answer;
-  if (!quit) {
+  std::istringstream words(line);
+  std::string command;
+  words >> command;
+  std::vector<std::string> lines;
+  if (command == "process") {
+    lines = ProcessFigures();
+  } else if (command == "post") {
+    Post(words);
+  } else if (!quit) {
     const long long before = NowUs();
-    for (const std::string& answerLine : mouse.Control(line)) answer += answerLine + "\n";
-    if (line.rfind("press ", 0) == 0) answer += "time " + std::to_string(before) + "\n";
+    lines = mouse.Control(line);
+    if (command == "press") lines.push_back("time " + std::to_string(before));
   }
+  for (const std::string& answerLine : lines) answer += answerLine + "\n";
   answer += ".\n";
   return SendAll(socket, answer) && !quit;
 }

@@ -1,5 +1,9 @@
 #include "EmulatedDevice.h"
 
+#include <dbt.h>
+
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <string_view>
 #include <thread>
@@ -34,11 +38,18 @@ EmulatedDevice& EmulatedDevice::Instance() {
 
 EmulatedDevice::EmulatedDevice() : mouse_(OrderFromEnvironment()) {
   for (size_t i = 0; i < InterfaceCount(); ++i) {
-    pipeNames_.push_back(L"\\\\.\\pipe\\tx80-emu-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(i));
+    // The path names the mouse's ids, as a real HID interface path does: the
+    // program looks for them before it opens anything.
+    pipeNames_.push_back(L"\\\\.\\pipe\\tx80-emu-" + std::to_wstring(GetCurrentProcessId()) +
+                         L"-hid#vid_18f8&pid_0f99&mi_0" + std::to_wstring(i));
     for (size_t spare = 0; spare < kSpareInstances; ++spare) listening_.push_back(Listen(i));
   }
+  if (const char* plugged = std::getenv("TX80_EMU_PLUGGED"); plugged && std::string_view(plugged) == "0") {
+    mouse_.Unplug();
+  }
+  mouse_.OnPlugChange([this](bool plugged) { OnPlugChange(plugged); });
   std::thread([this] { for (;;) AcceptStep(); }).detach();
-  std::thread([this] { while (PumpStep()) {} }).detach();
+  std::thread([this] { for (;;) PumpStep(); }).detach();
   if (const char* port = std::getenv("TX80_EMU_PORT")) StartControlChannel(mouse_, std::atoi(port));
 }
 
@@ -68,9 +79,12 @@ void EmulatedDevice::AcceptStep() {
   connected_.push_back(std::exchange(slot, std::move(replacement)));
 }
 
-bool EmulatedDevice::PumpStep() {
+void EmulatedDevice::PumpStep() {
   std::array<uint8_t, EmulatedMouse::kReportLength> report{};
-  if (!mouse_.ReadInputReport(report)) return false;
+  if (!mouse_.ReadInputReport(report)) {
+    mouse_.WaitUntilPlugged();
+    return;
+  }
   std::lock_guard lock(connectedMutex_);
   for (auto& instance : connected_) {
     if (mouse_.Interfaces()[instance->interfaceIndex].collection != EmulatedMouse::Collection::Input) continue;
@@ -83,8 +97,58 @@ bool EmulatedDevice::PumpStep() {
                                   &instance->write) ||
                         GetLastError() == ERROR_IO_PENDING;
   }
-  return true;
 }
+
+void EmulatedDevice::OnPlugChange(bool plugged) {
+  if (!plugged) {
+    std::lock_guard lock(connectedMutex_);
+    for (auto& instance : connected_) {
+      if (instance->writing) {
+        DWORD written = 0;
+        CancelIoEx(instance->pipe, &instance->write);
+        GetOverlappedResult(instance->pipe, &instance->write, &written, TRUE);
+      }
+      // The client's pending and later reads fail from here on.
+      DisconnectNamedPipe(instance->pipe);
+      CloseHandle(instance->pipe);
+      CloseHandle(instance->connect.hEvent);
+      CloseHandle(instance->write.hEvent);
+    }
+    connected_.clear();
+  }
+  TellWindows(plugged);
+}
+
+std::vector<HWND> EmulatedDevice::ProcessWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+void EmulatedDevice::TellWindows(bool plugged) {
+  const std::vector<HWND> windows = ProcessWindows();
+  const WPARAM event = plugged ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
+  for (const std::wstring& path : pipeNames_) {
+    // The header, then the path and its null, as the system lays it out.
+    std::vector<char> buffer(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path.size() + 1) * sizeof(WCHAR));
+    auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+    broadcast->dbcc_size = static_cast<DWORD>(buffer.size());
+    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::copy(path.c_str(), path.c_str() + path.size() + 1, broadcast->dbcc_name);
+    for (HWND window : windows) {
+      SendMessageTimeoutW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast), SMTO_NORMAL, 10000,
+                          nullptr);
+    }
+  }
+}
+
 
 const EmulatedMouse::Interface* EmulatedDevice::InterfaceOf(HANDLE handle) const {
   // The name of a pipe handle is the pipe's path after "\\.\pipe".

@@ -16,6 +16,10 @@ namespace tx80::emu {
 // program: each of its interfaces is a named pipe that the program opens with
 // its own CreateFileW and reads with its own ReadFile. One instance per
 // process, shared by hid.dll and (through hid.dll's extra export) setupapi.dll.
+// Unplugged (control command "unplug", or TX80_EMU_PLUGGED=0 at start), its
+// pipes are cut, so pending and later reads fail as a removed device's do,
+// enumeration lists nothing, and the process's top-level windows get
+// WM_DEVICECHANGE for each interface, as windows registered for HID notices do.
 class EmulatedDevice {
  public:
   // Built on first use and never destroyed: its threads run until the process
@@ -29,6 +33,8 @@ class EmulatedDevice {
   // The interface a handle was opened on, found by the pipe's name; null for a
   // handle that is not one of ours.
   const EmulatedMouse::Interface* InterfaceOf(HANDLE handle) const;
+  // The top-level windows of this process.
+  static std::vector<HWND> ProcessWindows();
 
  private:
   // A server end of an interface pipe. While listening, `connect` waits for a
@@ -47,7 +53,10 @@ class EmulatedDevice {
   // Waits for one client to connect and puts a fresh listening instance in its place.
   void AcceptStep();
   // Hands one input report of the mouse to every open handle of the input interface.
-  bool PumpStep();
+  void PumpStep();
+  // The cable: cuts every open handle's pipe (removal), then tells the windows.
+  void OnPlugChange(bool plugged);
+  void TellWindows(bool plugged);
 
   EmulatedMouse mouse_;
   std::vector<std::wstring> pipeNames_;

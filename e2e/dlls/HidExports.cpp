@@ -51,7 +51,7 @@ extern "C" {
 
 DWORD WINAPI Tx80EmuInterfacePath(DWORD index, WCHAR* path, DWORD capacity) {
   EmulatedDevice& device = EmulatedDevice::Instance();
-  if (index >= device.InterfaceCount()) return 0;
+  if (index >= device.InterfaceCount() || !device.Mouse().Plugged()) return 0;
   const std::wstring& name = device.InterfacePath(index);
   if (path && capacity > name.size()) std::copy(name.c_str(), name.c_str() + name.size() + 1, path);
   return static_cast<DWORD>(name.size());
@@ -99,6 +99,10 @@ NTSTATUS NTAPI HidP_GetCaps(PHIDP_PREPARSED_DATA preparsed, PHIDP_CAPS caps) {
 BOOLEAN NTAPI HidD_SetFeature(HANDLE device, PVOID report, ULONG length) {
   const auto* found = InterfaceOf(device);
   if (!found) return FALSE;
+  if (!EmulatedDevice::Instance().Mouse().Plugged()) {
+    SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+    return FALSE;
+  }
   // Like the system's HID driver: only a collection with feature reports takes
   // one, and only of exactly its length.
   if (found->featureReportByteLength == 0 || length != found->featureReportByteLength) {

@@ -8,6 +8,7 @@ namespace tx80 {
 AppPaths::AppPaths(std::filesystem::path directory)
     : programFile(directory / "TX80.exe"),
       programDirectory(std::move(directory)),
+      settingsDirectory(programDirectory),
       configPath(programDirectory / "config.ini"),
       skinsDirectory(programDirectory / "skins") {}
 

@@ -18,14 +18,19 @@
 
 namespace tx80 {
 
-// Where the program keeps its files: all beside the program file.
+// Where the program keeps its files: beside the program file, unless that
+// folder cannot be written (PlaceSettings).
 struct AppPaths {
   explicit AppPaths(std::filesystem::path directory);
 
   std::filesystem::path programFile;  // programDirectory / "TX80.exe" unless the backend knows better
   std::filesystem::path programDirectory;
-  std::filesystem::path configPath;      // programDirectory / "config.ini"
-  std::filesystem::path skinsDirectory;  // programDirectory / "skins"
+  // The user's own application data (%APPDATA% on Windows); empty when unknown.
+  std::filesystem::path userDataDirectory;
+  // config.ini and the macro files: programDirectory, or userDataDirectory / "TX80".
+  std::filesystem::path settingsDirectory;
+  std::filesystem::path configPath;      // settingsDirectory / "config.ini"
+  std::filesystem::path skinsDirectory;  // programDirectory / "skins", always
 };
 
 // One running program: the subsystems' state, composed, and the wiring

@@ -5,6 +5,7 @@
 #include "profile/Captions.h"
 #include "app/CommandLine.h"
 #include "app/commands/CommandClient.h"
+#include "app/SettingsFolder.h"
 
 namespace tx80 {
 
@@ -13,8 +14,10 @@ bool CNRV_VIruviApp::InitInstance() {
   const ParsedCommandLine commandLine = ParseCommandLine(commandLine_);
   if (!std::holds_alternative<ProgramStart>(commandLine)) {
     // A bad command line is refused before anything else is touched.
-    const bool driverRunning =
-        !std::holds_alternative<BadCommandLine>(commandLine) && os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp");
+    const bool bad = std::holds_alternative<BadCommandLine>(commandLine);
+    const bool driverRunning = !bad && os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp");
+    // Without a driver the command works on the files where a start would find them.
+    if (!bad && !driverRunning) PlaceSettings(os.files, context_.paths);
     exitCode_ = RunCommandLine(context_, commandLine, driverRunning);
     os.singleInstance.Release();
     return false;
@@ -25,6 +28,7 @@ bool CNRV_VIruviApp::InitInstance() {
     os.singleInstance.Release();
     return false;
   }
+  PlaceSettings(os.files, context_.paths);
   os.windows.InitializeControls();
   CNRV_VIruviDlg dialog(context_, std::get<ProgramStart>(commandLine).inTray);
   os.windows.RunModal(dialog);

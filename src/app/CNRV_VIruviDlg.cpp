@@ -13,6 +13,7 @@
 #include "ui/Fonts.h"
 #include "ui/OnScreenNotice.h"
 #include "ui/PagePainter.h"
+#include "ui/PageTexts.h"
 #include "ui/ProgramMenus.h"
 #include "ui/SkinElements.h"
 #include "ui/SkinLoader.h"
@@ -24,11 +25,6 @@ constexpr int kRestoredPointerSpeed = 10;
 constexpr int kAltReleases = 7;
 constexpr int kSettleBeforeApplyMs = 5;
 
-std::u16string PlugInMessage(int languageFlag) {
-  constexpr std::u16string_view kModel = u"TX80_KARVO";
-  if (languageFlag) return u"Please plug-in【" + std::u16string(kModel) + u"】USB Mouse";
-  return u"请插入【" + std::u16string(kModel) + u"】USB鼠标";
-}
 }  // namespace
 
 CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
@@ -47,7 +43,7 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
                   .popupMenus = context.platform.popupMenus,
                   .eventMenu = context.ui.menus.EventContextMenu,
                   .saves = context,
-                  .programDirectory = context.paths.programDirectory,
+                  .settingsDirectory = context.paths.settingsDirectory,
                   .skinsDirectory = context.paths.skinsDirectory}),
       tray_(
           *this, context, [this] { RunClosingSequence(); }, [this](uint32_t id) { return options_.CheckMark(id); }),
@@ -78,7 +74,8 @@ CNRV_VIruviDlg::CNRV_VIruviDlg(AppContext& context, bool startInTray)
       options_(context, [this] { OpenGameProfiles(); }),
       gameProfiles_(
           context, [this] { return MaySwitchProfile(); }, [this](int32_t profile) { SwitchToGameProfile(profile); }),
-      backupMenu_(context, *this, [this] { ReloadRestoredSettings(); }) {}
+      backupMenu_(context, *this, [this] { ReloadRestoredSettings(); }),
+      mouse_(context, [this] { OnMouseChanged(); }) {}
 
 bool CNRV_VIruviDlg::OnInitDialog() {
   Platform& os = context_.platform;
@@ -125,16 +122,19 @@ bool CNRV_VIruviDlg::OnInitDialog() {
   LoadPopupMenus(ui.menus, profile.LanguageFlag());
   tray_.OnInitDialog();
 
-  if (!context_.driver.device.Discover(os.hid, Host())) {
+  if (mouse_.Start(Host())) {
+    os.clock.Sleep(kSettleBeforeApplyMs);
+    ApplyProfile(context_.applyTarget);
+  } else if (!startInTray_) {
     os.dialogs.MessageBox(&Host(), PlugInMessage(profile.LanguageFlag()), u"");
-    // Without a mouse the program ends here: nothing is applied, so no system
-    // setting changes after the closing sequence and [Config6] keeps the
-    // profile the mouse last really received.
+    // Started by hand without a mouse the program ends here: nothing is
+    // applied, so no system setting changes after the closing sequence and
+    // [Config6] keeps the profile the mouse last really received.
     RunClosingSequence();
     return true;
   }
-  os.clock.Sleep(kSettleBeforeApplyMs);
-  ApplyProfile(context_.applyTarget);
+  // At sign-in the mouse is often listed after the program starts: the driver
+  // waits for it in the notification area and applies when it arrives.
 
   options_.Load();
   // Started at sign-in: the driver runs, the window waits in the notification
@@ -295,7 +295,7 @@ bool CNRV_VIruviDlg::OnPaint(fw::Canvas& canvas) {
                             ui.skin,                ui.hover,
                             context_.driver.flags,  context_.profile,
                             context_.macros,        macroPage_.Recording(),
-                            macroPage_.Counters()};
+                            macroPage_.Counters(),  context_.driver.device.Connected()};
   PaintPage(canvas, ui.pictures, sources, Host().IsMinimized());
   return true;
 }
@@ -313,20 +313,24 @@ SkinLoadContext CNRV_VIruviDlg::SkinContext() {
 
 void CNRV_VIruviDlg::RunClosingSequence() {
   if (!HasWindow()) return;  // closed already (several skin files may be missing)
+  tray_.RemoveTrayIcon();
+  ReleaseSystemAndMouse();
+  Host().Destroy();
+}
+
+void CNRV_VIruviDlg::ReleaseSystemAndMouse() {
   Platform& os = context_.platform;
   // A function or macro may have left Alt down; release it more than once in
   // case it was pressed several times.
   for (int i = 0; i < kAltReleases; ++i) SendKey(fw::vk::kMenu, false, os.input);
-  tray_.RemoveTrayIcon();
   context_.driver.commands.SendIfOpen(CloseCommand());
   if (os.systemMouse.PointerSpeed()) os.systemMouse.SetPointerSpeed(kRestoredPointerSpeed);
-  Host().Destroy();
 }
 
 bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
   switch (command & 0xFFF0) {
     case kAboutCommand: {
-      CAboutDlg about;
+      CAboutDlg about(context_.platform.childControls, context_.paths.settingsDirectory);
       context_.platform.windows.RunModal(about);
       return true;
     }
@@ -339,23 +343,39 @@ bool CNRV_VIruviDlg::OnSysCommand(uint32_t command) {
   }
 }
 
-// After a resume the mouse may have lost its settings: send them again.
-void CNRV_VIruviDlg::OnPowerBroadcast() { ApplyProfile(context_.applyTarget); }
+// After a resume the mouse may have lost its settings: send them again. A
+// mouse that went away during the sleep gets them when it arrives.
+void CNRV_VIruviDlg::OnPowerBroadcast(uintptr_t event) {
+  if (!resumes_.IsNewResume(event) || !context_.driver.device.Connected()) return;
+  context_.platform.clock.Sleep(kSettleAfterResumeMs);
+  ApplyProfile(context_.applyTarget);
+}
+
+// The closing sequence never runs at a sign-out: the session ends the process
+// soon after this returns.
+void CNRV_VIruviDlg::OnEndSession(bool ending) {
+  if (!ending) return;
+  StopPlayback(kEndSessionStopWaitMs);
+  ReleaseSystemAndMouse();
+}
+
+void CNRV_VIruviDlg::StopPlayback(int ms) {
+  DriverFlags& flags = context_.driver.flags;
+  if (!flags.ButtonPending) return;
+  // The reader is the stop's only writer while presses come; none come now.
+  flags.MacroStop = true;
+  constexpr int kLookMs = 10;
+  for (int waited = 0; flags.ButtonPending && waited < ms; waited += kLookMs) context_.platform.clock.Sleep(kLookMs);
+}
 
 bool CNRV_VIruviDlg::OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) {
-  DeviceLink& device = context_.driver.device;
-  if (!broadcast || broadcast->deviceType != fw::DeviceBroadcast::kDeviceInterface || !device.Matches(broadcast->name))
-    return true;
-  if (event == fw::kDeviceArrival && !device.Connected()) {
-    // The profile is not sent again on arrival.
-    device.SetConnected(device.Discover(context_.platform.hid, Host()));
-  } else if (event == fw::kDeviceRemoveComplete) {
-    // Unplugging ends the program without the closing sequence.
-    device.SetConnected(false);
-    tray_.RemoveTrayIcon();
-    Host().Destroy();
-  }
+  mouse_.OnDeviceChange(event, broadcast);
   return true;
+}
+
+void CNRV_VIruviDlg::OnMouseChanged() {
+  tray_.OnMouseChanged();
+  if (HasWindow()) Host().Invalidate(true);
 }
 
 }  // namespace tx80

@@ -1,5 +1,7 @@
 #pragma once
 #include "app/GameProfileSwitching.h"
+#include "app/MouseConnection.h"
+#include "app/ResumeNotices.h"
 #include "app/TrayIconHandler.h"
 #include "app/TrayOptions.h"
 #include "app/commands/BackupMenuCommands.h"
@@ -32,7 +34,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OnClose() override;
   void OnDestroyed() override;
   bool OnSysCommand(uint32_t command) override;
-  void OnPowerBroadcast() override;
+  void OnPowerBroadcast(uintptr_t event) override;
+  void OnEndSession(bool ending) override;
   void OnShowWindow(bool shown) override;
   bool OnDeviceChange(uintptr_t event, const fw::DeviceBroadcast* broadcast) override;
   void OnMouseMove(int x, int y) override;
@@ -66,6 +69,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
   // the window, which ends the program.
   void RunClosingSequence();
 
+  // A resume lets the mouse settle this long before it is sent its settings.
+  static constexpr int kSettleAfterResumeMs = 500;
+  // How long a sign-out waits for a playing macro to let go of its keys;
+  // Windows ends a program that takes more than a few seconds.
+  static constexpr int kEndSessionStopWaitMs = 1000;
+
  private:
   SkinLoadContext SkinContext();
   // The steps of a language switch beyond the profile model.
@@ -81,6 +90,12 @@ class CNRV_VIruviDlg : public fw::Dialog {
   void OpenGameProfiles();
   // After a restore: the settings files read again, as the start read them.
   void ReloadRestoredSettings();
+  // The closing sequence's work that needs no window: what the driver holds
+  // of the system and the mouse goes back.
+  void ReleaseSystemAndMouse();
+  // Asks a playing macro to stop and waits, up to `ms`, for it to let go.
+  void StopPlayback(int ms);
+  void OnMouseChanged();
 
   AppContext& context_;
   const bool startInTray_;
@@ -92,6 +107,8 @@ class CNRV_VIruviDlg : public fw::Dialog {
   TrayOptions options_;
   GameProfileSwitching gameProfiles_;
   BackupMenuCommands backupMenu_;
+  MouseConnection mouse_;
+  ResumeNotices resumes_;
   bool gameProfilesOpen_ = false;
 };
 

@@ -6,15 +6,13 @@
 #include "app/ForegroundChanges.h"
 #include "framework/Message.h"
 #include "profile/GameProfileRules.h"
+#include "framework/ProgramMessages.h"
 
 namespace tx80 {
 
 struct AppContext;
 class WindowHost;
 
-// What the foreground watch posts to the main window at each of its reports,
-// whether or not another window came to the front.
-inline constexpr uint32_t kForegroundReportMessage = fw::msg::kUser + 31;
 
 // Per-game profiles: while a program that a rule of [AppProfiles] names is in
 // front, its profile is selected and applied; once no such program is in front

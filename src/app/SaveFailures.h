@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "framework/Message.h"
+#include "framework/ProgramMessages.h"
 
 namespace tx80 {
 
 class Dialogs;
 class WindowHost;
 
-// Posted to the main window when a file could not be saved: saves happen on
-// the function executor too, and a message box belongs on the UI thread.
-inline constexpr uint32_t kSaveFailedMessage = fw::msg::kUser + 20;
 
 // Files the program could not save, told to the user once each: a file stays
 // reported until a save of it succeeds again, so a DPI button pressed ten

@@ -1,5 +1,7 @@
 #include "app/StartWithWindows.h"
 
+#include <cstdint>
+
 #include "app/CommandLine.h"
 #include "platform/AutoStart.h"
 
@@ -14,11 +16,24 @@ std::u16string AutoStartCommand(const std::filesystem::path& programFile) {
   return command;
 }
 
-bool StartsWithWindows(AutoStart& autoStart) { return autoStart.Read(kAutoStartName).has_value(); }
+namespace {
+// The approval's first byte is even while enabled (02, 06) and odd once the
+// user disabled the entry (03, 07); the rest is when that was done.
+bool DisabledByUser(AutoStart& autoStart) {
+  const auto approval = autoStart.ReadApproval(kAutoStartName);
+  return approval && !approval->empty() && (static_cast<uint8_t>((*approval)[0]) & 1) != 0;
+}
+}  // namespace
+
+bool StartsWithWindows(AutoStart& autoStart) {
+  return autoStart.Read(kAutoStartName).has_value() && !DisabledByUser(autoStart);
+}
 
 bool SetStartWithWindows(AutoStart& autoStart, const std::filesystem::path& programFile, bool on) {
-  if (on) return autoStart.Write(kAutoStartName, AutoStartCommand(programFile));
-  return autoStart.Remove(kAutoStartName);
+  if (!on) return autoStart.Remove(kAutoStartName);
+  // Without an approval the system starts the entry.
+  return autoStart.Write(kAutoStartName, AutoStartCommand(programFile)) &&
+         (!DisabledByUser(autoStart) || autoStart.RemoveApproval(kAutoStartName));
 }
 
 void FollowMovedProgram(AutoStart& autoStart, const std::filesystem::path& programFile) {

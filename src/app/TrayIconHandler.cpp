@@ -6,12 +6,17 @@
 #include "profile/Captions.h"
 #include "framework/Dialog.h"
 #include "platform/WindowHost.h"
+#include "framework/ProgramMessages.h"
 
 namespace tx80 {
 
 namespace {
 // The tip given when the icon goes; the shell does not show it.
 constexpr std::u16string_view kRemovalTip = u"NRV_VIruvi";
+
+std::u16string_view WaitingForMouse(int32_t languageFlag) {
+  return languageFlag ? u" - waiting for the mouse" : u" - 等待鼠标连接";
+}
 }  // namespace
 
 TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, std::function<void()> exitDriver,
@@ -23,10 +28,34 @@ TrayIconHandler::TrayIconHandler(fw::Dialog& mainWindow, AppContext& context, st
 
 void TrayIconHandler::OnInitDialog() { shellRestartMessage_ = context_.platform.tray.ShellRestartMessage(); }
 
+TrayIcon TrayIconHandler::Icon() const {
+  const int32_t language = context_.profile.LanguageFlag();
+  std::u16string tip(MainCaption(language));
+  if (!context_.driver.device.Connected()) tip += WaitingForMouse(language);
+  return TrayIcon{tip};
+}
+
 void TrayIconHandler::AddIcon() {
-  const std::u16string caption(MainCaption(context_.profile.LanguageFlag()));
-  context_.platform.tray.Add(mainWindow_.Host(), TrayIcon{caption});
-  iconAdded_ = true;
+  iconWanted_ = true;
+  iconAdded_ = context_.platform.tray.Add(mainWindow_.Host(), Icon());
+  if (!iconAdded_) ScheduleAddRetry();
+}
+
+// A waiting thread rather than a loop here: the shell may take minutes to come
+// up at sign-in, and the window's messages must go on meanwhile.
+void TrayIconHandler::ScheduleAddRetry() {
+  if (std::exchange(retryPending_, true)) return;
+  AppContext& context = context_;
+  context_.platform.threads.Start(
+      [&context] {
+        context.platform.clock.Sleep(kAddRetryMs);
+        context.mainWindow.Post(kRetryTrayAddMessage, 0, 0);
+      },
+      ThreadPriority::Normal);
+}
+
+void TrayIconHandler::OnMouseChanged() {
+  if (iconAdded_ && mainWindow_.HasWindow()) context_.platform.tray.SetTip(mainWindow_.Host(), Icon());
 }
 
 void TrayIconHandler::HideToTray() {
@@ -45,6 +74,7 @@ void TrayIconHandler::RemoveTrayIcon() {
   if (!mainWindow_.HasWindow()) return;
   context_.platform.tray.Remove(mainWindow_.Host(), TrayIcon{std::u16string(kRemovalTip)});
   iconAdded_ = false;
+  iconWanted_ = false;
 }
 
 void TrayIconHandler::OnShowWindow(bool shown) {
@@ -58,6 +88,11 @@ void TrayIconHandler::ShowWindow() {
 
 std::optional<intptr_t> TrayIconHandler::OnMessage(const fw::Message& message) {
   if (message.id == TrayIcon::kCallbackMessage) return OnNotification(message.wParam, message.lParam);
+  if (message.id == kRetryTrayAddMessage) {
+    retryPending_ = false;
+    if (iconWanted_ && !iconAdded_ && !mainWindow_.Host().IsVisible()) AddIcon();
+    return 0;
+  }
   // A new shell shows no icons: a hidden window would have no way back. The
   // message is the whole desktop's, so the default processing follows.
   if (shellRestartMessage_ != 0 && message.id == shellRestartMessage_ && !mainWindow_.Host().IsVisible()) AddIcon();

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "framework/Message.h"
+#include "platform/Tray.h"
 
 namespace fw {
 class Dialog;
@@ -21,6 +22,10 @@ struct AppContext;
 // restores it) takes the icon away too. UI thread only.
 class TrayIconHandler {
  public:
+  // A shell that is starting or busy refuses the icon: it is asked again
+  // this long after each refusal, for as long as the window stays hidden.
+  static constexpr int kAddRetryMs = 2000;
+
   // The tray menu's commands, English and Chinese.
   static constexpr uint32_t kShowWindowEnglish = 32801;
   static constexpr uint32_t kShowWindowChinese = 32837;
@@ -43,6 +48,8 @@ class TrayIconHandler {
   // show a taskbar button.
   void PutAwayAtStart();
   void RemoveTrayIcon();
+  // The mouse went or came back: the tip says whether the driver waits for it.
+  void OnMouseChanged();
   // The window is about to be shown (true) or hidden.
   void OnShowWindow(bool shown);
   // The icon's notifications and the shell's restart; nullopt for other messages.
@@ -53,6 +60,8 @@ class TrayIconHandler {
  private:
   std::optional<intptr_t> OnNotification(uintptr_t iconId, intptr_t mouseMessage);
   void AddIcon();
+  void ScheduleAddRetry();
+  TrayIcon Icon() const;
   void ShowWindow();
 
   fw::Dialog& mainWindow_;
@@ -60,7 +69,9 @@ class TrayIconHandler {
   std::function<void()> exitDriver_;
   std::function<std::optional<bool>(uint32_t id)> checkMark_;
   uint32_t shellRestartMessage_ = 0;
-  bool iconAdded_ = false;  // since the last removal
+  bool iconAdded_ = false;   // since the last removal
+  bool iconWanted_ = false;  // the window is put away, whether or not the shell took the icon
+  bool retryPending_ = false;
 };
 
 }  // namespace tx80

@@ -46,12 +46,29 @@ void ButtonReportReader::HandleReport(std::span<const uint8_t> report) {
 }
 
 void ButtonReportReader::Step() {
-  const DeviceHandles handles = driver_.device.Handles();
-  const std::size_t length = std::min<std::size_t>(handles.InputCaps.inputReportByteLength, buffer_.size());
-  if (handles.InputHandle != kInvalidHidHandle && handles.InputHandle != 0 &&
-      hid_.Read(handles.InputHandle, std::span(buffer_.data(), length)))
+  DeviceLink& device = driver_.device;
+  const DeviceLink::InputRead input = device.BeginRead();
+  if (input.handle == 0) {
+    StopMacroOfAGoneMouse();
+    // No mouse, or its handle died: sleep until it is found again.
+    device.WaitForInput(driver_.stopping);
+    return;
+  }
+  const std::size_t length = std::min<std::size_t>(input.reportLength, buffer_.size());
+  const bool read = hid_.Read(input.handle, std::span(buffer_.data(), length));
+  device.EndRead(hid_, !read);
+  if (read) {
     HandleReport(std::span<const uint8_t>(buffer_.data(), length));
+  } else {
+    StopMacroOfAGoneMouse();
+  }
   clock_.Sleep(kPauseMs);
+}
+
+// The mouse went away under a playing macro: no release or second press will
+// come to end it, so it is stopped as they would (its keys are let go).
+void ButtonReportReader::StopMacroOfAGoneMouse() {
+  if (driver_.flags.ButtonPending) driver_.flags.MacroStop = true;
 }
 
 void ButtonReportReader::Run() {

@@ -32,6 +32,8 @@ class ButtonReportReader {
   void Run();
 
  private:
+  void StopMacroOfAGoneMouse();
+
   DriverState& driver_;
   const ProfileModel& profile_;
   HidBus& hid_;

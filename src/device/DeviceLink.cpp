@@ -1,11 +1,29 @@
 #include "device/DeviceLink.h"
 
 #include <algorithm>
+#include <chrono>
+#include <string_view>
+#include <utility>
 
 namespace tx80 {
 
 namespace {
+
 char16_t FoldCase(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+bool SamePath(const std::u16string& a, const std::u16string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); });
+}
+
+bool ContainsFolded(const std::u16string& text, std::u16string_view part) {
+  const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                 [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); });
+  return found != text.end();
+}
+
+bool Opened(HidHandle handle) { return handle != 0 && handle != kInvalidHidHandle; }
+
 }  // namespace
 
 DeviceHandles DeviceLink::Handles() const {
@@ -18,53 +36,121 @@ bool DeviceLink::Connected() const {
   return handles_.DeviceConnected;
 }
 
-void DeviceLink::SetConnected(bool connected) {
-  std::lock_guard lock(mutex_);
-  handles_.DeviceConnected = connected;
+void DeviceLink::Watch(HidBus& hid, WindowHost& window) {
+  {
+    std::lock_guard lock(mutex_);
+    // Each registration brings its own copy of every notice.
+    if (std::exchange(watching_, true)) return;
+  }
+  hid.RegisterNotifications(window);
 }
 
-bool DeviceLink::Discover(HidBus& hid, WindowHost& window) {
-  DeviceHandles found = Handles();
+bool DeviceLink::NamesThisMouse(const std::u16string& path) {
+  return ContainsFolded(path, u"vid_18f8") && ContainsFolded(path, u"pid_0f99");
+}
+
+bool DeviceLink::Discover(HidBus& hid) {
+  DeviceHandles found;
+  std::vector<std::u16string> paths;
+  std::vector<HidHandle> probes;
   hid.BeginEnumeration();
-  // Failed indices count as attempts, and an index past the end does not end
-  // the search: the system's list may have holes.
-  for (int index = 0; index < kMaxEnumerationAttempts; ++index) {
-    const auto path = hid.InterfacePath(index);
-    if (!path) continue;
-    const HidHandle probe = hid.Open(*path, HidAccess::Probe);
+  // A failed index does not end the search, the end of the list does: the
+  // system's list may have holes.
+  for (int index = 0; index < kMaxInterfaces; ++index) {
+    const HidListing listing = hid.InterfaceAt(index);
+    if (listing.kind == HidListing::Kind::End) break;
+    // Opening every HID interface of a gaming PC takes time and wakes devices
+    // that sleep; the path already names the ids.
+    if (listing.kind == HidListing::Kind::Failed || !NamesThisMouse(listing.path)) continue;
+    const std::u16string& path = listing.path;
+    const HidHandle probe = hid.Open(path, HidAccess::Probe);
     const auto attributes = hid.Attributes(probe);
-    found.DeviceConnected = false;
     if (!attributes || attributes->vendorId != kVendorId || attributes->productId != kProductId) {
       hid.Close(probe);
       continue;
     }
     found.DeviceConnected = true;
-    found.DevicePath = *path;
-    hid.RegisterNotifications(window);
+    found.DevicePath = path;
+    paths.push_back(path);
+    probes.push_back(probe);  // kept open, as the link's handles are
     const HidCaps caps = hid.Capabilities(probe).value_or(HidCaps{});
-    if (caps.usagePage == kInputUsagePage && caps.usage == kUsage) {
+    if (caps.usagePage == kInputUsagePage && caps.usage == kUsage && found.InputHandle == 0) {
       found.InputCaps = caps;
-      found.InputHandle = hid.Open(*path, HidAccess::Read);
+      found.InputHandle = hid.Open(path, HidAccess::Read);
     }
-    if (caps.usagePage == kCommandUsagePage && caps.usage == kUsage) {
+    if (caps.usagePage == kCommandUsagePage && caps.usage == kUsage && found.CommandHandle == 0) {
       found.CommandCaps = caps;
-      found.CommandHandle = hid.Open(*path, HidAccess::Write);
+      found.CommandHandle = hid.Open(path, HidAccess::Write);
     }
-    // The probe handle of a matching interface stays open, as the link's does.
     if (found.InputHandle != 0 && found.CommandHandle != 0) break;
   }
   hid.EndEnumeration();
-  std::lock_guard lock(mutex_);
-  handles_ = found;
+  {
+    std::lock_guard lock(mutex_);
+    handles_ = found;
+    paths_ = std::move(paths);
+    probes_ = std::move(probes);
+    inputFailed_ = false;
+  }
+  inputReady_.notify_all();
   return found.DeviceConnected;
+}
+
+void DeviceLink::Disconnect(HidBus& hid) {
+  std::vector<HidHandle> closing;
+  {
+    std::lock_guard lock(mutex_);
+    closing = std::move(probes_);
+    closing.push_back(handles_.CommandHandle);
+    if (reading_) {
+      orphanedInput_ = handles_.InputHandle;
+    } else {
+      closing.push_back(handles_.InputHandle);
+    }
+    handles_ = DeviceHandles{};
+    paths_.clear();
+    probes_.clear();
+    inputFailed_ = false;
+  }
+  for (HidHandle handle : closing)
+    if (Opened(handle)) hid.Close(handle);
 }
 
 bool DeviceLink::Matches(const std::u16string& broadcastPath) const {
   std::lock_guard lock(mutex_);
-  const std::u16string& path = handles_.DevicePath;
-  return path.size() == broadcastPath.size() &&
-         std::equal(path.begin(), path.end(), broadcastPath.begin(),
-                    [](char16_t a, char16_t b) { return FoldCase(a) == FoldCase(b); });
+  return std::any_of(paths_.begin(), paths_.end(), [&](const std::u16string& path) { return SamePath(path, broadcastPath); });
+}
+
+DeviceLink::InputRead DeviceLink::BeginRead() {
+  std::lock_guard lock(mutex_);
+  if (!handles_.DeviceConnected || inputFailed_ || !Opened(handles_.InputHandle)) return {};
+  reading_ = true;
+  return {handles_.InputHandle, handles_.InputCaps.inputReportByteLength};
+}
+
+void DeviceLink::EndRead(HidBus& hid, bool failed) {
+  HidHandle orphaned = 0;
+  {
+    std::lock_guard lock(mutex_);
+    reading_ = false;
+    orphaned = std::exchange(orphanedInput_, 0);
+    // A failure of a handle already let go of says nothing of the next one.
+    if (failed && orphaned == 0) inputFailed_ = true;
+  }
+  if (Opened(orphaned)) hid.Close(orphaned);
+}
+
+void DeviceLink::WaitForInput(const std::atomic<bool>& stopping) {
+  std::unique_lock lock(mutex_);
+  const bool ready = inputReady_.wait_for(lock, std::chrono::milliseconds(kReadRetryMs), [&] {
+    return stopping || (handles_.DeviceConnected && !inputFailed_ && Opened(handles_.InputHandle));
+  });
+  if (!ready) inputFailed_ = false;
+}
+
+void DeviceLink::WakeReader() {
+  { std::lock_guard lock(mutex_); }
+  inputReady_.notify_all();
 }
 
 }  // namespace tx80

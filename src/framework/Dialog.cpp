@@ -41,8 +41,13 @@ std::optional<intptr_t> Dialog::Dispatch(const Message& message) {
       if (OnSysCommand(static_cast<uint32_t>(message.wParam))) return 0;
       return std::nullopt;
     case msg::kPowerBroadcast:
-      OnPowerBroadcast();
+      OnPowerBroadcast(message.wParam);
       return std::nullopt;  // the default processing follows, as for any power event
+    case msg::kQueryEndSession:
+      return 1;  // the driver never stands in the way of a sign-out
+    case msg::kEndSession:
+      OnEndSession(message.wParam != 0);
+      return 0;
     case msg::kShowWindow:
       OnShowWindow(message.wParam != 0);
       return std::nullopt;

@@ -70,7 +70,11 @@ class Dialog {
     (void)command;
     return false;
   }
-  virtual void OnPowerBroadcast() {}
+  // WM_POWERBROADCAST with its event (fw::power); the default processing follows.
+  virtual void OnPowerBroadcast(uintptr_t event) { (void)event; }
+  // WM_ENDSESSION: the session ends (true) or the ending was called off. The
+  // process may be ended as soon as this returns; the window is not destroyed.
+  virtual void OnEndSession(bool ending) { (void)ending; }
   // WM_SHOWWINDOW: the window is about to be shown (true) or hidden, whoever
   // asked for it (another process included); the default processing follows.
   virtual void OnShowWindow(bool shown) { (void)shown; }

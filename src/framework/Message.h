@@ -19,6 +19,8 @@ inline constexpr uint32_t kSize = 0x0005;
 inline constexpr uint32_t kKillFocus = 0x0008;
 inline constexpr uint32_t kPaint = 0x000F;
 inline constexpr uint32_t kClose = 0x0010;
+inline constexpr uint32_t kQueryEndSession = 0x0011;
+inline constexpr uint32_t kEndSession = 0x0016;
 inline constexpr uint32_t kEraseBkgnd = 0x0014;
 inline constexpr uint32_t kShowWindow = 0x0018;
 inline constexpr uint32_t kKeyDown = 0x0100;
@@ -50,6 +52,15 @@ inline constexpr uint8_t kF10 = 0x79;
 }  // namespace vk
 
 inline constexpr uint32_t kScMinimize = 0xF020;
+
+// WM_POWERBROADCAST events.
+namespace power {
+inline constexpr uintptr_t kSuspend = 0x0004;         // PBT_APMSUSPEND
+inline constexpr uintptr_t kResumeSuspend = 0x0007;   // PBT_APMRESUMESUSPEND: resumed, and a user is there
+inline constexpr uintptr_t kStatusChange = 0x000A;    // PBT_APMPOWERSTATUSCHANGE: battery, charger
+inline constexpr uintptr_t kResumeAutomatic = 0x0012; // PBT_APMRESUMEAUTOMATIC: every resume
+inline constexpr uintptr_t kSettingChange = 0x8013;   // PBT_POWERSETTINGCHANGE
+}  // namespace power
 inline constexpr uintptr_t kHtCaption = 2;
 
 // Command ids of a dialog's OK and Cancel (Enter and Escape).

@@ -3,6 +3,7 @@
 
 #include "framework/Edit.h"
 #include "framework/ListBox.h"
+#include "framework/ProgramMessages.h"
 
 namespace tx80 {
 
@@ -12,8 +13,6 @@ inline constexpr uint32_t kEndEditMessage = 0x8841;
 // list -> parent, only with kListNotify: line wParam was changed by editing;
 // lParam points to its old text (zero-terminated UTF-16), valid during the call.
 inline constexpr uint32_t kLineEditedMessage = 0x8840;
-// list -> parent: the editor has closed, whether its text was kept or not.
-inline constexpr uint32_t kEditorClosedMessage = fw::msg::kUser + 10;
 
 // The in-place editor: Return keeps, Escape discards, losing the focus keeps.
 // It acts on the key's release because the main window swallows the presses.

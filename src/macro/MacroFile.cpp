@@ -77,8 +77,8 @@ bool IsWholeMacroValue(std::u16string_view value) {
   return true;
 }
 
-std::filesystem::path MacroFilePath(const std::filesystem::path& programDirectory, int32_t languageFlag) {
-  return programDirectory / (languageFlag ? "Macro_EN.dat" : "Macro_CN.dat");
+std::filesystem::path MacroFilePath(const std::filesystem::path& settingsDirectory, int32_t languageFlag) {
+  return settingsDirectory / (languageFlag ? "Macro_EN.dat" : "Macro_CN.dat");
 }
 
 std::filesystem::path DefaultMacroFilePath(const std::filesystem::path& skinsDirectory, int32_t languageFlag) {

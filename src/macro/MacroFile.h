@@ -20,9 +20,9 @@ class WindowHost;
 // The message shown when a macro file is missing, captioned kMessageCaption.
 inline constexpr std::u16string_view kMacroFileMissingMessage = u"找不到配置文件";
 
-// The macro file of the interface language (nonzero: English), in the program
-// directory.
-std::filesystem::path MacroFilePath(const std::filesystem::path& programDirectory, int32_t languageFlag);
+// The macro file of the interface language (nonzero: English), in the
+// settings folder (beside config.ini).
+std::filesystem::path MacroFilePath(const std::filesystem::path& settingsDirectory, int32_t languageFlag);
 // The default macros of the interface language, shipped with the skin.
 std::filesystem::path DefaultMacroFilePath(const std::filesystem::path& skinsDirectory, int32_t languageFlag);
 

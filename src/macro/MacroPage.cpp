@@ -100,7 +100,7 @@ bool MacroPage::OnCommand(uint32_t id, uint32_t notifyCode) {
 void MacroPage::OnMacroListSelChange() { ShowMacro(); }
 
 void MacroPage::ImportMacros() {
-  const FileDialogOptions options{kMacroFileFilter, uses_.programDirectory, {}};
+  const FileDialogOptions options{kMacroFileFilter, uses_.settingsDirectory, {}};
   const auto path = uses_.dialogs.OpenFile(Owner(), options);
   if (!path) return;
   LoadMacroFile(uses_.files, store_, *path, uses_.dialogs, Owner());
@@ -109,7 +109,7 @@ void MacroPage::ImportMacros() {
 }
 
 void MacroPage::ExportMacros() {
-  const FileDialogOptions options{kMacroFileFilter, uses_.programDirectory, kMacroFileExtension};
+  const FileDialogOptions options{kMacroFileFilter, uses_.settingsDirectory, kMacroFileExtension};
   if (const auto path = uses_.dialogs.SaveFile(Owner(), options))
     uses_.saves.ReportSave(*path, SaveMacroFile(uses_.files, store_, *path));
 }
@@ -285,7 +285,7 @@ void MacroPage::Repaint() {
 }
 
 std::filesystem::path MacroPage::MacroFile() const {
-  return MacroFilePath(uses_.programDirectory, uses_.profile.LanguageFlag());
+  return MacroFilePath(uses_.settingsDirectory, uses_.profile.LanguageFlag());
 }
 
 }  // namespace tx80

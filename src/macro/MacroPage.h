@@ -56,7 +56,7 @@ class MacroPage {
     PopupMenus& popupMenus;  // where the pointer is
     fw::Menu& eventMenu;     // the event list's right-button menu
     SaveReporter& saves;
-    const std::filesystem::path& programDirectory;  // the macro files, and where the file dialogs open
+    const std::filesystem::path& settingsDirectory;  // the macro files, and where the file dialogs open
     const std::filesystem::path& skinsDirectory;    // the default macros
   };
 

@@ -17,6 +17,12 @@ class AutoStart {
   virtual bool Write(std::u16string_view name, std::u16string_view commandLine) = 0;
   // Removes the entry; removing one that is not there succeeds. False when it failed.
   virtual bool Remove(std::u16string_view name) = 0;
+  // The approval the system keeps apart from the entry, which Task Manager and
+  // Settings write when the user disables or enables it (Windows 8 and later:
+  // HKCU\...\Explorer\StartupApproved\Run): its bytes, nothing when none.
+  virtual std::optional<std::string> ReadApproval(std::u16string_view name) = 0;
+  // Removes that approval; removing none succeeds. False when it failed.
+  virtual bool RemoveApproval(std::u16string_view name) = 0;
 };
 
 }  // namespace tx80

@@ -44,6 +44,11 @@ class FileStore {
   enum class ReplaceResult { Replaced, Held, Failed };
   virtual ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) = 0;
 
+  // Makes sure `folder` exists, creating it and the folders above it when
+  // missing, and tells whether a new file can be made in it (a program folder
+  // under Program Files cannot). Asked at start, before any save.
+  virtual bool PrepareWritableFolder(const std::filesystem::path& folder) = 0;
+
   // Text of a file that carries no byte-order mark and is not UTF-8, read as
   // the system's ANSI code page reads it. Never fails: bytes without a
   // character come back as the code page's replacement.

@@ -27,6 +27,13 @@ struct HidCaps {
   uint16_t featureReportByteLength = 0;
 };
 
+// What the snapshot of the HID interfaces holds at one index.
+struct HidListing {
+  enum class Kind { Interface, Failed, End };
+  Kind kind = Kind::End;
+  std::u16string path;  // for Interface
+};
+
 // The system's HID interfaces. Discovery runs on the UI thread; Read blocks the
 // reader thread; SetFeature is called from the UI and executor threads.
 class HidBus {
@@ -35,9 +42,9 @@ class HidBus {
   // Takes a snapshot of the present HID interfaces; EndEnumeration releases it.
   virtual void BeginEnumeration() = 0;
   virtual void EndEnumeration() = 0;
-  // Path of the interface at `index` of the snapshot; nullopt when that index
-  // fails. An index past the end fails like any other.
-  virtual std::optional<std::u16string> InterfacePath(int index) = 0;
+  // The interface at `index` of the snapshot: its path, Failed when that one
+  // index cannot be read, End for the first index past the last interface.
+  virtual HidListing InterfaceAt(int index) = 0;
   // Opens a path shared for reading and writing; kInvalidHidHandle on failure.
   // Probe asks for no access rights, so it opens even collections the system
   // holds exclusively.
@@ -49,8 +56,11 @@ class HidBus {
   // Closes a handle from Open (a failed open's handle is ignored).
   virtual void Close(HidHandle handle) = 0;
   // Reads one input report into `buffer`, waiting until the device sends one.
+  // False at once, or as soon as it happens, when the device is removed; a
+  // handle opened before a removal never reads again.
   virtual bool Read(HidHandle handle, std::span<uint8_t> buffer) = 0;
-  // Registers `window` for arrival and removal notices of HID interfaces.
+  // Registers `window` for arrival and removal notices of HID interfaces
+  // (WM_DEVICECHANGE with the interface's path), one per interface.
   virtual void RegisterNotifications(WindowHost& window) = 0;
 };
 

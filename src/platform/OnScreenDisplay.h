@@ -25,8 +25,9 @@ struct OnScreenText {
 class OnScreenDisplay {
  public:
   virtual ~OnScreenDisplay() = default;
-  // The main screen's work area (the desktop without the taskbar), in screen
-  // coordinates.
+  // The work area (the desktop without the taskbar), in screen coordinates,
+  // of the monitor that shows the foreground window: where the user plays.
+  // The primary monitor's when no window is in front.
   virtual fw::Rect WorkArea() = 0;
   // Width and height of the text in the font.
   virtual fw::Size TextSize(std::u16string_view text, const fw::FontSpec& font) = 0;

@@ -18,12 +18,17 @@ class Tray {
   virtual ~Tray() = default;
   // Puts the icon in the notification area; the shell then reports the
   // pointer's messages over it to `window` with TrayIcon::kCallbackMessage.
-  virtual void Add(WindowHost& window, const TrayIcon& icon) = 0;
+  // False when the shell did not take it: while it starts, or busy, it gives
+  // up after a few seconds, or is not there yet at all.
+  virtual bool Add(WindowHost& window, const TrayIcon& icon) = 0;
+  // Gives the icon that is there another tip.
+  virtual void SetTip(WindowHost& window, const TrayIcon& icon) = 0;
   // Removing an icon that is not there is harmless.
   virtual void Remove(WindowHost& window, const TrayIcon& icon) = 0;
   // The message the shell sends every top-level window when it has started
   // afresh and shows no icon of anyone (after it crashed or was restarted).
-  // The same id for the life of the program; asked once at start-up.
+  // The same id for the life of the program; asked once at start-up. It
+  // reaches the program even when it runs elevated.
   virtual uint32_t ShellRestartMessage() = 0;
 };
 

@@ -7,18 +7,13 @@
 #include "framework/Canvas.h"
 #include "framework/Message.h"
 #include "framework/Rect.h"
+#include "framework/ProgramMessages.h"
 
 namespace tx80 {
 
 class MainWindowRef;
 class OnScreenDisplay;
 
-// The message that carries a notice to the main window: the kind in wParam,
-// the value in lParam.
-inline constexpr uint32_t kOnScreenNoticeMessage = fw::msg::kUser + 30;
-// The message that asks the main window to show the elevated-target notice
-// for the program the driver last named (no parameters).
-inline constexpr uint32_t kElevatedTargetMessage = fw::msg::kUser + 32;
 
 // From any thread: the notice goes to the main window's thread as a posted
 // message, so that the thread that changed the mouse never waits on drawing.

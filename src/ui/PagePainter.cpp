@@ -65,6 +65,7 @@ struct Frame {
   Page page = Page::Main;
   ProfileState profile;
   HoverState hover;
+  bool mouseConnected = true;
   bool driverActive = true;
   int32_t startKeySlot = 0;
   bool startKeyBlink = false;
@@ -78,6 +79,7 @@ Frame ReadFrame(const PageSources& sources) {
   frame.page = sources.page;
   frame.profile = sources.profile.Snapshot();
   frame.hover = sources.hover;
+  frame.mouseConnected = sources.mouseConnected;
   frame.driverActive = flags.DriverActive;
   frame.startKeySlot = flags.StartKeySlot;
   frame.startKeyBlink = flags.StartKeyBlink;
@@ -227,7 +229,8 @@ class PagePaint {
     const int32_t language = frame_.profile.LanguageFlag;
     const ProfileFields& f = frame_.profile.fields;
     const std::u16string statusLine =
-        StatusLine(language, frame_.driverActive, frame_.startKeySlot, frame_.startKeyBlink);
+        frame_.mouseConnected ? StatusLine(language, frame_.driverActive, frame_.startKeySlot, frame_.startKeyBlink)
+                              : PlugInMessage(language);
 
     for (int i = 0; i < count; ++i) {
       const bool pageText = frame_.page != Page::Main && i >= kFirstPageText;

@@ -26,6 +26,7 @@ struct PageSources {
   const MacroStore& macros;
   bool recording = false;  // a macro recording is in progress
   EventCounters counters;  // of the macro page's event list
+  bool mouseConnected = true;  // false: the status line asks for the mouse
 };
 
 // Paints the main window's client area: the page shown with every

@@ -13,6 +13,12 @@ std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t start
   return u"配置完成，请点击鼠标第[" + slot + u"]键运行驱动";
 }
 
+std::u16string PlugInMessage(int32_t languageFlag) {
+  constexpr std::u16string_view kModel = u"TX80_KARVO";
+  if (languageFlag) return u"Please plug-in【" + std::u16string(kModel) + u"】USB Mouse";
+  return u"请插入【" + std::u16string(kModel) + u"】USB鼠标";
+}
+
 std::u16string FunctionDisplayName(int32_t code, const std::array<std::u16string, kFunctionNameCount>& functionNames,
                                    const MacroStore& macros) {
   if (code < 0) return {};

@@ -17,6 +17,10 @@ class MacroStore;
 // its place, so the number flashes.
 std::u16string StatusLine(int32_t languageFlag, bool driverActive, int32_t startKeySlot, bool startKeyBlink);
 
+// Asks for the mouse: the message of a start without it, and the status line
+// while it is unplugged.
+std::u16string PlugInMessage(int32_t languageFlag);
+
 // What a button element shows for its FunctionCode: the function's name from
 // the skin for codes below 41, the name of macro code - 41 for higher codes.
 // Codes 7..10 (the group rows of the assignment list, which a hand-edited

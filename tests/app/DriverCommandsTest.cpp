@@ -145,7 +145,7 @@ TEST_F(DriverCommandsTest, ADriverInChineseTakesCommandsToo) {
 
 TEST_F(DriverCommandsTest, WithoutTheMouseNothingChanges) {
   StartDriver();
-  driver.context.driver.device.SetConnected(false);
+  driver.context.driver.device.Disconnect(driver.context.platform.hid);
   for (std::u16string_view line : {u"/profile 2", u"/dpi 2", u"/apply"}) EXPECT_EQ(Run(line), 4);
   EXPECT_TRUE(Reports().empty());
   EXPECT_EQ(Config(u"Init", u"CurConfig"), "1");

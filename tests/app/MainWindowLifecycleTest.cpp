@@ -143,3 +143,18 @@ TEST(SingleInstance, SecondCopyRestoresTheFirstAndEnds) {
 
 }  // namespace
 }  // namespace tx80
+
+namespace tx80 {
+namespace {
+
+TEST(SingleInstance, ACopyRunAsAdministratorCountsAsRunning) {
+  SimDesktop desktop;
+  desktop.HoldMutexAsAdministrator(u"CNRV_VIruviApp");
+  test::MouseProgram normal(desktop);
+  EXPECT_FALSE(CNRV_VIruviApp(normal.context).InitInstance());
+  EXPECT_TRUE(normal.os.windows.modalTemplates.empty());  // no second driver
+  EXPECT_TRUE(normal.mouse->Reports().empty());
+}
+
+}  // namespace
+}  // namespace tx80

@@ -91,6 +91,20 @@ TEST_F(OnScreenDisplayTest, AChangeIsPostedThenShownOnTheWindowsThread) {
   EXPECT_EQ(shown.rect, OnScreenNoticeRect(SimOnScreenDisplay::kWorkArea, display.TextSize(u"DPI 1600", shown.font)));
 }
 
+TEST_F(OnScreenDisplayTest, ShowsOnTheMonitorOfTheWindowInFront) {
+  Start(kDpiUpEnglish);
+  const fw::Rect secondMonitor{1920, -200, 4480, 1240};
+  display.foregroundWorkArea = secondMonitor;  // the game runs on the second monitor
+  PressSlot4();
+  window->PumpPosted();
+  ASSERT_EQ(display.ShownTexts().size(), 1u);
+  const fw::Rect shown = display.ShownTexts()[0].text.rect;
+  EXPECT_GE(shown.left, secondMonitor.left);
+  EXPECT_LE(shown.right, secondMonitor.right);
+  EXPECT_GT(shown.top, secondMonitor.top);
+  EXPECT_LE(shown.bottom, secondMonitor.bottom);
+}
+
 TEST_F(OnScreenDisplayTest, LedAndNextProfileInChinese) {
   Start("[Init]\nCurConfig=2\n[Config2]\nK4=19\nLED_STATUS=1\n[Config3]\nK4=40\n");
   PressSlot4();

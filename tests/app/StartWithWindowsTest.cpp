@@ -118,3 +118,38 @@ TEST(TrayStart, AnOrdinaryStartShowsTheWindowAndNoIcon) {
 
 }  // namespace
 }  // namespace tx80
+
+namespace tx80 {
+namespace {
+
+TEST(StartWithWindowsApproval, AnEntryDisabledInTaskManagerShowsUncheckedAndTickingEnablesIt) {
+  SimDesktop desktop;
+  test::MouseProgram program(desktop);
+  SimWindowHost& window = program.Start();
+  TrayOptions& options = program.dialog.Options();
+  SimAutoStart& autoStart = program.os.autoStart;
+  const struct {
+    const char* what;
+    std::string approval;  // empty: none
+    bool checked;
+  } cases[] = {
+      {"never touched", "", true},
+      {"enabled", std::string("\x02\0\0\0\0\0\0\0\0\0\0\0", 12), true},
+      {"disabled", std::string("\x03\0\0\0\x10\x20\x30\x40\0\0\0\0", 12), false},
+      {"disabled, other flag", std::string("\x07\0\0\0\0\0\0\0\0\0\0\0", 12), false},
+  };
+  for (const auto& c : cases) {
+    autoStart.entries[u"TX80"] = AutoStartCommand(program.context.paths.programFile);
+    autoStart.approvals.clear();
+    if (!c.approval.empty()) autoStart.approvals[u"TX80"] = c.approval;
+    EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), c.checked) << c.what;
+  }
+  // Ticking the disabled entry clears the mark: it is on again, as the system sees it.
+  window.Deliver({fw::msg::kCommand, TrayOptions::kStartWithWindows, 0, true});
+  EXPECT_TRUE(autoStart.approvals.empty());
+  EXPECT_EQ(options.CheckMark(TrayOptions::kStartWithWindows), true);
+  EXPECT_EQ(autoStart.entries.count(u"TX80"), 1u);
+}
+
+}  // namespace
+}  // namespace tx80

@@ -5,6 +5,7 @@
 #include "app/CNRV_VIruviApp.h"
 #include "profile/Captions.h"
 #include "app/GameProfilesDlg.h"
+#include "app/TrayIconHandler.h"
 #include "framework/Message.h"
 #include "framework/PrivateProfile.h"
 #include "support/MouseProgram.h"
@@ -62,6 +63,42 @@ TEST(TrayIcon, HidingAddsTheIconTippedWithTheCaption) {
     EXPECT_FALSE(p.window->IsVisible());
     EXPECT_TRUE(p.window->IsMinimized());
   }
+}
+
+// At sign-in the shell may refuse the icon while it starts; each refusal is
+// asked again later, from a waiting thread, until the shell takes it.
+TEST(TrayIcon, ARefusedAddIsTriedAgainUntilTheShellTakesIt) {
+  Running p(1);
+  p.tray().FailAdds(2);
+  const std::size_t threadsBefore = p.program.os.threads.Started().size();
+  p.Hide();
+  EXPECT_FALSE(p.tray().IconShown());
+  for (int refusal = 1; refusal <= 2; ++refusal) {
+    const auto threads = p.program.os.threads.Started();
+    ASSERT_EQ(threads.size(), threadsBefore + static_cast<std::size_t>(refusal)) << "one waiting thread per refusal";
+    const int64_t before = p.program.os.clock.ElapsedMs();
+    threads.back().body();  // waits, then asks the window to try again
+    EXPECT_EQ(p.program.os.clock.ElapsedMs() - before, TrayIconHandler::kAddRetryMs);
+    p.window->PumpPosted();
+  }
+  EXPECT_TRUE(p.tray().IconShown());
+  const auto calls = p.tray().Calls();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_TRUE(calls[0].failed && calls[1].failed && !calls[2].failed);
+  EXPECT_EQ(calls[2].tip, MainCaption(1));
+  EXPECT_EQ(p.program.os.threads.Started().size(), threadsBefore + 2);  // none after the success
+}
+
+TEST(TrayIcon, ARetryAfterTheWindowCameBackAddsNothing) {
+  Running p(1);
+  p.tray().FailAdds(1);
+  p.Hide();
+  const auto retry = p.program.os.threads.Started().back().body;
+  p.window->Show(ShowMode::Show);  // a second copy restores it
+  retry();
+  p.window->PumpPosted();
+  EXPECT_FALSE(p.tray().IconShown());
+  EXPECT_EQ(p.tray().Calls().size(), 1u);  // only the refused add
 }
 
 TEST(TrayIcon, NotificationsOfAnotherIconOrOfOtherMessagesChangeNothing) {

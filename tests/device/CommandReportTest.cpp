@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/sim/SimHidBus.h"
-#include "platform/sim/SimPlatform.h"
 #include "support/Reports.h"
 
 namespace tx80 {
@@ -17,11 +16,7 @@ class CommandReportTest : public ::testing::Test {
  protected:
   void Connect() {
     hid.Plug(mouse);
-    SimDesktop desktop;
-    fw::Dialog dialog{102};
-    SimWindowSystem windows{desktop};
-    SimWindowHost& window = windows.Open(dialog);
-    link.Discover(hid, window);
+    link.Discover(hid);
   }
 
   std::shared_ptr<EmulatedMouse> mouse = std::make_shared<EmulatedMouse>();
@@ -60,11 +55,7 @@ TEST_F(CommandReportTest, EveryCommandWritesTheCollectionsLength) {
 TEST_F(CommandReportTest, ButtonAndCloseSkipAFailedCommandCollection) {
   hid.Plug(mouse);
   hid.FailOpen(mouse->Interfaces()[1].path, HidAccess::Write);
-  SimDesktop desktop;
-  fw::Dialog dialog{102};
-  SimWindowSystem windows{desktop};
-  SimWindowHost& window = windows.Open(dialog);
-  link.Discover(hid, window);
+  link.Discover(hid);
   report.SendIfOpen(ButtonCommand(1, 1));
   report.SendIfOpen(CloseCommand());
   report.Send(WheelCommand(0));  // attempted whatever the handle; fails silently
@@ -73,14 +64,10 @@ TEST_F(CommandReportTest, ButtonAndCloseSkipAFailedCommandCollection) {
 
 TEST(CommandReportLength, LongerThanTheBufferIsZeroFilled) {
   SimHidBus hid;
-  hid.AddDevice({u"in", {0x18F8, 0x0F99}, {0xFF00, 1, 8, 0}});
-  hid.AddDevice({u"wide", {0x18F8, 0x0F99}, {0xFF01, 1, 0, 300}});
-  SimDesktop desktop;
-  fw::Dialog dialog{102};
-  SimWindowSystem windows{desktop};
-  SimWindowHost& window = windows.Open(dialog);
+  hid.AddDevice({u"hid#vid_18f8&pid_0f99#in", {0x18F8, 0x0F99}, {0xFF00, 1, 8, 0}});
+  hid.AddDevice({u"hid#vid_18f8&pid_0f99#wide", {0x18F8, 0x0F99}, {0xFF01, 1, 0, 300}});
   DeviceLink link;
-  ASSERT_TRUE(link.Discover(hid, window));
+  ASSERT_TRUE(link.Discover(hid));
   CommandReport report(hid, link);
   report.Send(WheelCommand(1));
   const auto sent = hid.OtherReports();

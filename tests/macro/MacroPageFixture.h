@@ -137,7 +137,7 @@ class MacroPageTest : public ::testing::Test {
                   .popupMenus = os.popupMenus,
                   .eventMenu = context.ui.menus.EventContextMenu,
                   .saves = context,
-                  .programDirectory = context.paths.programDirectory,
+                  .settingsDirectory = context.paths.settingsDirectory,
                   .skinsDirectory = context.paths.skinsDirectory}};
   SimWindowHost* window = nullptr;
 };

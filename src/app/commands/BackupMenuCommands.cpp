@@ -15,7 +15,7 @@ constexpr std::u16string_view kBackupExtension = u"ini";
 bool BackupMenuCommands::OnCommand(uint32_t id) {
   if (id != kBackUpSettings && id != kRestoreSettings) return false;
   Dialogs& dialogs = context_.platform.dialogs;
-  const FileDialogOptions options{kBackupFilter, context_.paths.programDirectory, kBackupExtension};
+  const FileDialogOptions options{kBackupFilter, context_.paths.settingsDirectory, kBackupExtension};
   const auto file = id == kBackUpSettings ? dialogs.SaveFile(&mainWindow_.Host(), options)
                                           : dialogs.OpenFile(&mainWindow_.Host(), options);
   if (!file) return true;  // cancelled

@@ -90,7 +90,7 @@ std::u16string StatusText(AppContext& context) {
          u"resolution: " + FormatDecimal(StepResolution(state.ActiveDpiSet[static_cast<std::size_t>(level)])) + u" dpi\n" +
          u"driver: " + DriverStateName(context) + u"\n" +
          u"program folder: " + context.paths.programDirectory.u16string() + u"\n" +
-         u"settings folder: " + context.paths.configPath.parent_path().u16string() + u"\n";
+         u"settings folder: " + context.paths.settingsDirectory.u16string() + u"\n";
 }
 
 }  // namespace tx80

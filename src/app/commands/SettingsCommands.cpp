@@ -7,7 +7,7 @@
 namespace tx80 {
 
 SettingsFiles SettingsFilesOf(const AppPaths& paths) {
-  return {paths.configPath, MacroFilePath(paths.programDirectory, 1), MacroFilePath(paths.programDirectory, 0)};
+  return {paths.configPath, MacroFilePath(paths.settingsDirectory, 1), MacroFilePath(paths.settingsDirectory, 0)};
 }
 
 CommandResult BackUpSettings(FileStore& files, const SettingsFiles& settings, std::u16string_view file,

@@ -64,10 +64,10 @@ void EmulatedMouse::ReceiveFeatureReport(std::span<const uint8_t> report) {
   }
 }
 
-bool EmulatedMouse::ReadInputReport(std::span<uint8_t> buffer) {
+bool EmulatedMouse::ReadInputReport(std::span<uint8_t> buffer, uint32_t plugging) {
   std::unique_lock lock(mutex_);
-  reportReady_.wait(lock, [&] { return unplugged_ || !pending_.empty(); });
-  if (unplugged_) return false;
+  reportReady_.wait(lock, [&] { return unplugged_ || plugging != plugging_ || !pending_.empty(); });
+  if (unplugged_ || plugging != plugging_) return false;
   const auto report = pending_.front();
   pending_.pop_front();
   for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = i < report.size() ? report[i] : 0;
@@ -81,20 +81,62 @@ void EmulatedMouse::Queue(std::array<uint8_t, kReportLength> report) {
 
 void EmulatedMouse::Press(int button) {
   std::lock_guard lock(mutex_);
-  if (button < 1 || button > kButtons || state_.buttonCode[button - 1] != kReportedCode) return;
+  if (unplugged_ || button < 1 || button > kButtons || state_.buttonCode[button - 1] != kReportedCode) return;
   Queue({kButtonReportId, static_cast<uint8_t>(0xF0 + button)});
 }
 
 void EmulatedMouse::Release(int button) {
   std::lock_guard lock(mutex_);
-  if (button < 1 || button > kButtons || state_.buttonCode[button - 1] != kReportedCode) return;
+  if (unplugged_ || button < 1 || button > kButtons || state_.buttonCode[button - 1] != kReportedCode) return;
   Queue({kButtonReportId, 0});
 }
 
-void EmulatedMouse::Unplug() {
+uint32_t EmulatedMouse::Plugging() const {
   std::lock_guard lock(mutex_);
-  unplugged_ = true;
-  reportReady_.notify_all();
+  return plugging_;
+}
+
+bool EmulatedMouse::Plugged() const {
+  std::lock_guard lock(mutex_);
+  return !unplugged_;
+}
+
+void EmulatedMouse::WaitUntilPlugged() {
+  std::unique_lock lock(mutex_);
+  reportReady_.wait(lock, [&] { return !unplugged_; });
+}
+
+void EmulatedMouse::Unplug() {
+  std::function<void(bool)> listener;
+  {
+    std::lock_guard lock(mutex_);
+    if (unplugged_) return;
+    unplugged_ = true;
+    pending_.clear();
+    listener = plugListener_;
+    reportReady_.notify_all();
+  }
+  if (listener) listener(false);
+}
+
+void EmulatedMouse::Plug() {
+  std::function<void(bool)> listener;
+  {
+    std::lock_guard lock(mutex_);
+    if (!unplugged_) return;
+    unplugged_ = false;
+    ++plugging_;
+    // A mouse that lost its power forgets what it was told.
+    state_ = State{};
+    listener = plugListener_;
+    reportReady_.notify_all();
+  }
+  if (listener) listener(true);
+}
+
+void EmulatedMouse::OnPlugChange(std::function<void(bool plugged)> listener) {
+  std::lock_guard lock(mutex_);
+  plugListener_ = std::move(listener);
 }
 
 std::vector<std::vector<uint8_t>> EmulatedMouse::Reports() const {
@@ -125,6 +167,9 @@ std::vector<std::string> EmulatedMouse::Control(const std::string& line) {
     for (const auto& report : Reports()) answer.push_back(Hex(report));
   } else if (command == "clear") {
     ClearReports();
+  } else if (command == "unplug" || command == "plug") {
+    command == "unplug" ? Unplug() : Plug();
+    answer.push_back("ok");
   } else if (command == "state") {
     const State state = GetState();
     for (int n = 1; n <= kButtons; ++n) answer.push_back("button " + std::to_string(n) + "=" + Value(state.buttonCode[n - 1]));

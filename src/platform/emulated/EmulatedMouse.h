@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -49,21 +50,35 @@ class EmulatedMouse {
 
   // Host side: a feature report written to the command collection.
   void ReceiveFeatureReport(std::span<const uint8_t> report);
-  // Host side: waits for the next input report; false once unplugged.
-  bool ReadInputReport(std::span<uint8_t> buffer);
+  // Host side: waits for the next input report; false once unplugged. A
+  // handle opened before a removal stays dead after the mouse comes back, so
+  // a read names the plugging it was opened in (Plugging()).
+  bool ReadInputReport(std::span<uint8_t> buffer, uint32_t plugging);
+  bool ReadInputReport(std::span<uint8_t> buffer) { return ReadInputReport(buffer, Plugging()); }
+  // Counts the times the mouse was plugged in; changes at every Plug.
+  uint32_t Plugging() const;
+  bool Plugged() const;
+  // Blocks until the mouse is plugged in.
+  void WaitUntilPlugged();
 
   // Physical side.
   void Press(int button);
   void Release(int button);
-  // Wakes every waiting reader; reads fail from now on.
+  // Wakes every waiting reader; reads fail from now on, and the reports not
+  // yet read are lost, as a removed device's are.
   void Unplug();
+  void Plug();
+  // Told of every Unplug and Plug after it took effect (true: plugged), on the
+  // caller's thread, outside the mouse's lock: the bus that lists the mouse
+  // sends the system's device notices from here.
+  void OnPlugChange(std::function<void(bool plugged)> listener);
 
   std::vector<std::vector<uint8_t>> Reports() const;
   void ClearReports();
   State GetState() const;
 
   // The line protocol of the control channel (press N, release N, reports,
-  // clear, state); returns the answer lines, without the closing ".".
+  // clear, state, unplug, plug); returns the answer lines, without the closing ".".
   std::vector<std::string> Control(const std::string& line);
 
  private:
@@ -76,6 +91,8 @@ class EmulatedMouse {
   std::vector<std::vector<uint8_t>> received_;
   State state_;
   bool unplugged_ = false;
+  uint32_t plugging_ = 1;
+  std::function<void(bool)> plugListener_;
 };
 
 }  // namespace tx80

@@ -21,4 +21,16 @@ bool SimAutoStart::Remove(std::u16string_view name) {
   return true;
 }
 
+std::optional<std::string> SimAutoStart::ReadApproval(std::u16string_view name) {
+  const auto approval = approvals.find(name);
+  if (approval == approvals.end()) return std::nullopt;
+  return approval->second;
+}
+
+bool SimAutoStart::RemoveApproval(std::u16string_view name) {
+  if (writesFail) return false;
+  if (const auto approval = approvals.find(name); approval != approvals.end()) approvals.erase(approval);
+  return true;
+}
+
 }  // namespace tx80

@@ -8,9 +8,15 @@ namespace tx80 {
 
 bool SimDesktop::TakeMutex(const std::u16string& name) {
   std::lock_guard lock(mutex_);
+  if (administratorMutexes_.contains(name)) return false;
   const bool existed = mutexes_.contains(name);
   mutexes_.insert(name);  // like the system, the second creator gets a handle too
   return !existed;
+}
+
+void SimDesktop::HoldMutexAsAdministrator(const std::u16string& name) {
+  std::lock_guard lock(mutex_);
+  administratorMutexes_.insert(name);
 }
 
 void SimDesktop::ReleaseMutex(const std::u16string& name) {

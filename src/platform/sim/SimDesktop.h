@@ -42,6 +42,9 @@ class SimDesktop {
   // Returns false when the name was already taken.
   bool TakeMutex(const std::u16string& name);
   void ReleaseMutex(const std::u16string& name);
+  // A copy run as administrator holds the name: a normal program's create
+  // is refused (access denied), and it gets no handle.
+  void HoldMutexAsAdministrator(const std::u16string& name);
 
   void AddWindow(SimWindowHost* window);
   void RemoveWindow(SimWindowHost* window);
@@ -53,6 +56,7 @@ class SimDesktop {
  private:
   std::mutex mutex_;
   std::multiset<std::u16string> mutexes_;
+  std::set<std::u16string> administratorMutexes_;
   std::vector<SimWindowHost*> windows_;
 };
 

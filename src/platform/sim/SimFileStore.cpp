@@ -112,4 +112,10 @@ bool SimFileStore::RenameRefused(const std::filesystem::path& file) {
   return true;
 }
 
+bool SimFileStore::PrepareWritableFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return !error && std::filesystem::is_directory(folder) && !WritesRefused(folder);
+}
+
 }  // namespace tx80

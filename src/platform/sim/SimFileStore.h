@@ -22,6 +22,7 @@ class SimFileStore : public FileStore {
   ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) override;
   std::u16string AnsiToUtf16(std::string_view bytes) override;
   std::optional<std::string> Utf16ToAnsi(std::u16string_view text) override;
+  bool PrepareWritableFolder(const std::filesystem::path& folder) override;
 
   static constexpr int kUntilReleased = -1;
   // Another program opens `file` without delete sharing: the next `renames`

@@ -13,7 +13,8 @@ class SimOnScreenDisplay final : public OnScreenDisplay {
   static constexpr fw::Rect kWorkArea{0, 0, 1920, 1040};
   static constexpr int kCharacterWidth = 12;
 
-  fw::Rect WorkArea() override { return kWorkArea; }
+  // The foreground window's monitor: the primary one unless a test moves it.
+  fw::Rect WorkArea() override { return foregroundWorkArea; }
   // Every character as wide as kCharacterWidth, the font's height high.
   fw::Size TextSize(std::u16string_view text, const fw::FontSpec& font) override;
   void Show(const OnScreenText& text) override;
@@ -24,6 +25,8 @@ class SimOnScreenDisplay final : public OnScreenDisplay {
   };
   const std::vector<Shown>& ShownTexts() const { return shown_; }
   std::vector<std::u16string> Texts() const;
+
+  fw::Rect foregroundWorkArea = kWorkArea;
 
  private:
   std::vector<Shown> shown_;

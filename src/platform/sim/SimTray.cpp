@@ -7,11 +7,34 @@
 
 namespace tx80 {
 
-void SimTray::Add(WindowHost& window, const TrayIcon& icon) {
+bool SimTray::Add(WindowHost& window, const TrayIcon& icon) {
   const bool windowShown = window.IsVisible();
   std::lock_guard lock(mutex_);
-  shown_ = true;
-  calls_.push_back({true, icon.tip, &window, windowShown});
+  const bool failed = failingAdds_ > 0;
+  if (failed) {
+    --failingAdds_;
+  } else {
+    shown_ = true;
+    tip_ = icon.tip;
+  }
+  calls_.push_back({true, icon.tip, &window, windowShown, failed});
+  return !failed;
+}
+
+void SimTray::SetTip(WindowHost&, const TrayIcon& icon) {
+  std::lock_guard lock(mutex_);
+  // The shell refuses to change an icon it does not show.
+  if (shown_) tip_ = icon.tip;
+}
+
+void SimTray::FailAdds(int count) {
+  std::lock_guard lock(mutex_);
+  failingAdds_ = count;
+}
+
+std::u16string SimTray::Tip() const {
+  std::lock_guard lock(mutex_);
+  return shown_ ? tip_ : std::u16string();
 }
 
 void SimTray::Remove(WindowHost& window, const TrayIcon& icon) {

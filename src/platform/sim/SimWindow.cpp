@@ -141,6 +141,10 @@ intptr_t SimWindowHost::Send(uint32_t id, uintptr_t wParam, intptr_t lParam) {
   return dialog_.Dispatch(fw::Message{id, wParam, lParam, true}).value_or(0);
 }
 
+void SimWindowHost::SendDeviceChange(uintptr_t event, const fw::DeviceBroadcast& broadcast) {
+  if (!destroyed_) dialog_.OnDeviceChange(event, &broadcast);
+}
+
 void SimWindowHost::EndModal(int result) {
   if (!modal_) {
     Show(ShowMode::Hide);

@@ -49,6 +49,8 @@ class SimWindowHost : public WindowHost {
   bool IsVisible() override;
   void SetForeground() override { ++foregrounds_; }
   intptr_t Send(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+  // WM_DEVICECHANGE as the system sends it, broadcast decoded; nothing once destroyed.
+  void SendDeviceChange(uintptr_t event, const fw::DeviceBroadcast& broadcast);
   void EndModal(int result) override;
   std::pair<int, int> Size() const;
 

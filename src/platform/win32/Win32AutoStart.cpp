@@ -9,6 +9,7 @@ namespace tx80 {
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kApprovedKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // Closes the key when it goes out of scope.
 struct OpenKey {
@@ -59,6 +60,30 @@ bool Win32AutoStart::Remove(std::u16string_view name) {
   if (opened == ERROR_FILE_NOT_FOUND) return true;
   if (opened != ERROR_SUCCESS) return false;
   const LSTATUS deleted = RegDeleteValueW(run.key, ToWide(name).c_str());
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
+std::optional<std::string> Win32AutoStart::ReadApproval(std::u16string_view name) {
+  OpenKey approved;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kApprovedKey, 0, KEY_QUERY_VALUE, &approved.key) != ERROR_SUCCESS)
+    return std::nullopt;
+  std::string bytes(64, '\0');
+  DWORD type = 0;
+  DWORD size = static_cast<DWORD>(bytes.size());
+  if (RegQueryValueExW(approved.key, ToWide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
+                       &size) != ERROR_SUCCESS ||
+      type != REG_BINARY)
+    return std::nullopt;
+  bytes.resize(size);
+  return bytes;
+}
+
+bool Win32AutoStart::RemoveApproval(std::u16string_view name) {
+  OpenKey approved;
+  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, kApprovedKey, 0, KEY_SET_VALUE, &approved.key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  const LSTATUS deleted = RegDeleteValueW(approved.key, ToWide(name).c_str());
   return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
 }
 

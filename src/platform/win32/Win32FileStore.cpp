@@ -113,4 +113,18 @@ std::optional<std::string> Win32FileStore::Utf16ToAnsi(std::u16string_view text)
   return bytes;
 }
 
+bool Win32FileStore::PrepareWritableFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  // Only a real create tells: a folder's read-only attribute means nothing to
+  // Windows, and the rights may come from any group of the user. The probe
+  // goes when its handle closes, even if the program is ended meanwhile.
+  const std::wstring probe = (folder / L"TX80-write-probe.tmp").wstring();
+  const HANDLE handle = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(handle);
+  return true;
+}
+
 }  // namespace tx80

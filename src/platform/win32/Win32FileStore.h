@@ -14,6 +14,7 @@ class Win32FileStore final : public FileStore {
   ReplaceResult Replace(const std::filesystem::path& file, std::string_view bytes) override;
   std::u16string AnsiToUtf16(std::string_view bytes) override;
   std::optional<std::string> Utf16ToAnsi(std::u16string_view text) override;
+  bool PrepareWritableFolder(const std::filesystem::path& folder) override;
 };
 
 }  // namespace tx80

@@ -30,24 +30,23 @@ void Win32HidBus::EndEnumeration() {
   deviceSet_ = INVALID_HANDLE_VALUE;
 }
 
-std::optional<std::u16string> Win32HidBus::InterfacePath(int index) {
+HidListing Win32HidBus::InterfaceAt(int index) {
+  const HidListing kFailed{HidListing::Kind::Failed, {}};
   SP_DEVICE_INTERFACE_DATA data{};
   data.cbSize = sizeof data;
   if (!SetupDiEnumDeviceInterfaces(deviceSet_, nullptr, &hidClass_, static_cast<DWORD>(index), &data)) {
-    return std::nullopt;
+    return GetLastError() == ERROR_NO_MORE_ITEMS ? HidListing{} : kFailed;
   }
   DWORD required = 0;
   SetupDiGetDeviceInterfaceDetailW(deviceSet_, &data, nullptr, 0, &required, nullptr);
-  if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::nullopt;
+  if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return kFailed;
   // new[] of the detail type keeps its alignment; the path runs past the fixed part.
   const size_t count = (required + sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) - 1) / sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
   auto detail = std::make_unique<SP_DEVICE_INTERFACE_DETAIL_DATA_W[]>(count);
   // The size field counts only the fixed part, not the path that follows it.
   detail[0].cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-  if (!SetupDiGetDeviceInterfaceDetailW(deviceSet_, &data, detail.get(), required, nullptr, nullptr)) {
-    return std::nullopt;
-  }
-  return FromWide(detail[0].DevicePath);
+  if (!SetupDiGetDeviceInterfaceDetailW(deviceSet_, &data, detail.get(), required, nullptr, nullptr)) return kFailed;
+  return {HidListing::Kind::Interface, FromWide(detail[0].DevicePath)};
 }
 
 HidHandle Win32HidBus::Open(const std::u16string& path, HidAccess access) {

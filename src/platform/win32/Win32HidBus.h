@@ -16,7 +16,7 @@ class Win32HidBus final : public HidBus {
 
   void BeginEnumeration() override;
   void EndEnumeration() override;
-  std::optional<std::u16string> InterfacePath(int index) override;
+  HidListing InterfaceAt(int index) override;
   HidHandle Open(const std::u16string& path, HidAccess access) override;
   std::optional<HidAttributes> Attributes(HidHandle handle) override;
   std::optional<HidCaps> Capabilities(HidHandle handle) override;

@@ -12,9 +12,14 @@ constexpr DWORD kExStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | W
 }  // namespace
 
 fw::Rect Win32OnScreenDisplay::WorkArea() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
   RECT area{};
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+  if (GetMonitorInfoW(MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    area = monitor.rcWork;
+  } else if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
     area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
   return {area.left, area.top, area.right, area.bottom};
 }
 

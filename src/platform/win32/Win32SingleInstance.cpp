@@ -9,7 +9,10 @@ namespace tx80 {
 
 bool Win32SingleInstance::AlreadyRunning(std::u16string_view mutexName) {
   mutex_ = CreateMutexW(nullptr, FALSE, ToWide(mutexName).c_str());
-  return GetLastError() == ERROR_ALREADY_EXISTS;
+  // A copy run as administrator made the mutex with a security a normal
+  // program cannot open: the create fails, but the name is just as taken.
+  const DWORD error = GetLastError();
+  return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
 }
 
 bool Win32SingleInstance::RestoreWindow(std::u16string_view caption) {

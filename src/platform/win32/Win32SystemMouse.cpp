@@ -26,7 +26,8 @@ std::optional<unsigned> Win32SystemMouse::WheelScrollLines() {
 }
 
 void Win32SystemMouse::SetWheelScrollLines(unsigned lines) {
-  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE);
+  // Without the broadcast, running programs keep scrolling by the old count.
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 }  // namespace tx80

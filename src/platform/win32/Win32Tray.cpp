@@ -18,7 +18,7 @@ NOTIFYICONDATAW IconData(WindowHost& window, const TrayIcon& icon) {
   data.uID = TrayIcon::kId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = TrayIcon::kCallbackMessage;
-  data.hIcon = ProgramIcon();
+  data.hIcon = SmallProgramIcon();
   // The tip is cut to the field, keeping its terminator.
   const size_t length = std::min(icon.tip.size(), std::size(data.szTip) - 1);
   std::copy_n(icon.tip.data(), length, data.szTip);
@@ -27,9 +27,15 @@ NOTIFYICONDATAW IconData(WindowHost& window, const TrayIcon& icon) {
 
 }  // namespace
 
-void Win32Tray::Add(WindowHost& window, const TrayIcon& icon) {
+bool Win32Tray::Add(WindowHost& window, const TrayIcon& icon) {
   NOTIFYICONDATAW data = IconData(window, icon);
-  Shell_NotifyIconW(NIM_ADD, &data);
+  return Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void Win32Tray::SetTip(WindowHost& window, const TrayIcon& icon) {
+  NOTIFYICONDATAW data = IconData(window, icon);
+  data.uFlags = NIF_TIP;
+  Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void Win32Tray::Remove(WindowHost& window, const TrayIcon& icon) {
@@ -37,6 +43,12 @@ void Win32Tray::Remove(WindowHost& window, const TrayIcon& icon) {
   Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
-uint32_t Win32Tray::ShellRestartMessage() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+uint32_t Win32Tray::ShellRestartMessage() {
+  const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  // The shell runs unelevated; a program run as administrator gets the
+  // message only when it lets it through.
+  ChangeWindowMessageFilter(message, MSGFLT_ADD);
+  return message;
+}
 
 }  // namespace tx80

@@ -5,7 +5,8 @@ namespace tx80 {
 
 class Win32Tray final : public Tray {
  public:
-  void Add(WindowHost& window, const TrayIcon& icon) override;
+  bool Add(WindowHost& window, const TrayIcon& icon) override;
+  void SetTip(WindowHost& window, const TrayIcon& icon) override;
   void Remove(WindowHost& window, const TrayIcon& icon) override;
   uint32_t ShellRestartMessage() override;
 };

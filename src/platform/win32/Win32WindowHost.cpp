@@ -40,6 +40,14 @@ HWND WindowHandle(WindowHost* host) {
 
 HICON ProgramIcon() { return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)); }
 
+HICON SmallProgramIcon() {
+  // Shared: the system keeps one copy for the life of the module.
+  static const HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  return icon ? icon : ProgramIcon();
+}
+
 void Win32WindowHost::SetCaption(std::u16string_view caption) {
   SetWindowTextW(Handle(), ToWide(caption).c_str());
 }

@@ -53,5 +53,7 @@ HWND WindowHandle(WindowHost* host);
 
 // The program's icon (resource 159) at the system's large icon size.
 HICON ProgramIcon();
+// The icon's own small image (16 pixels at 100 %), not the large one shrunk.
+HICON SmallProgramIcon();
 
 }  // namespace tx80

@@ -1,6 +1,7 @@
 // The program's entry point: builds the Win32 seams and hands them to the
 // application object.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <filesystem>
 #include <string>
@@ -56,6 +57,16 @@ std::filesystem::path ProgramDirectory(std::wstring file) {
 
 }  // namespace
 
+// The user's roaming application data folder (%APPDATA%); empty when the
+// system cannot say.
+std::filesystem::path UserDataDirectory() {
+  PWSTR folder = nullptr;
+  std::filesystem::path path;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder))) path = folder;
+  CoTaskMemFree(folder);
+  return path;
+}
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   tx80::Win32Clock clock;
   tx80::Win32Dialogs dialogs;
@@ -101,6 +112,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   const std::wstring programFile = ProgramFile();
   tx80::AppContext context(platform, ProgramDirectory(programFile));
   context.paths.programFile = programFile;
+  context.paths.userDataDirectory = UserDataDirectory();
   tx80::CNRV_VIruviApp app(context, tx80::FromWide(commandLine ? commandLine : L""));
   app.InitInstance();
   // The background threads are never stopped and use the objects above: end the

@@ -134,9 +134,10 @@ bool RestoreSettingsBackup(FileStore& files, const SettingsFiles& settings, cons
     if (!WriteProfileStrings(files, settings.config, writes)) return false;
     // Keys the backup does not hold go: a rule added since, say.
     for (const SettingsBackup::Section& section : backup.configSections)
-      for (const auto& [key, value] : ReadProfileSection(files, settings.config, section.name)) {
+      for (const auto& entry : ReadProfileSection(files, settings.config, section.name)) {
+        const std::u16string& key = entry.first;
         const bool kept = std::any_of(section.keys.begin(), section.keys.end(),
-                                      [&key](const auto& entry) { return SameKey(entry.first, key); });
+                                      [&key](const auto& held) { return SameKey(held.first, key); });
         if (!kept && !RemoveProfileKey(files, settings.config, section.name, key)) return false;
       }
     return true;

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         return static_cast<int>(std::clamp<int64_t>(int64_t{origin} + extent - 1, INT32_MIN, INT32_MAX));
       };
       for (const fw::Point p : {fw::Point{item.x, item.y}, fw::Point{last(item.x, item.width), last(item.y, item.height)}}) {
-        for (uint8_t page = 0; page < 3; ++page) TrackHover(hover, tables, page, p, [] {});
+        for (const Page page : {Page::Main, Page::Advanced, Page::Color}) TrackHover(hover, tables, page, p, [] {});
       }
     }
   };

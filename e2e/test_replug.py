@@ -35,6 +35,17 @@ def plug_and_wait_for_apply(control, factory=True):
     return reports
 
 
+def start_with_the_mouse(t):
+    """Starts the program on the factory settings with the mouse plugged in
+    and waits until its first apply has reached the mouse and its window shows."""
+    write_factory_config(t)
+    program = t.launch(mouse=True)
+    control = t.mouse(program)
+    wait_for_apply(t, control)
+    t.wait_for_window(CHINESE, process=program)
+    return program, control
+
+
 def test_unplug_during_a_held_macro_keeps_the_program_and_lets_the_key_go(t):
     spy, control = start_with_macro(t, [(VK_A, DOWN, 400), (VK_A, UP, 10)], hold_mode=True)
     program = t.processes[-1]
@@ -61,11 +72,7 @@ def test_unplug_during_a_held_macro_keeps_the_program_and_lets_the_key_go(t):
 
 
 def test_fifty_unplug_and_plug_cycles_leak_nothing(t):
-    write_factory_config(t)
-    program = t.launch(mouse=True)
-    control = t.mouse(program)
-    wait_for_apply(t, control)
-    t.wait_for_window(CHINESE, process=program)
+    program, control = start_with_the_mouse(t)
     # Let the start-up settle (the blink thread, the first paints).
     time.sleep(2.0)
     start = control.process()
@@ -97,11 +104,7 @@ def test_tray_start_without_the_mouse_waits_and_applies_when_it_comes(t):
 
 
 def test_only_a_resume_sends_the_profile_again(t):
-    write_factory_config(t)
-    program = t.launch(mouse=True)
-    control = t.mouse(program)
-    wait_for_apply(t, control)
-    t.wait_for_window(CHINESE, process=program)
+    program, control = start_with_the_mouse(t)
     control.clear()
     control.post(WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE)
     time.sleep(1.5)
@@ -113,11 +116,7 @@ def test_only_a_resume_sends_the_profile_again(t):
 
 
 def test_end_of_session_sends_the_close_command(t):
-    write_factory_config(t)
-    program = t.launch(mouse=True)
-    control = t.mouse(program)
-    wait_for_apply(t, control)
-    t.wait_for_window(CHINESE, process=program)
+    program, control = start_with_the_mouse(t)
     control.clear()
     control.post(WM_ENDSESSION, 1)
     assert control.wait_for_reports(1) == ["07 20 00 00 00 00 00 00"]

@@ -92,14 +92,27 @@ class Desktop:
         """Clicks at (x, y) of the window's client area."""
         self._run("xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", str(button))
 
-    def drag(self, window, x, y, dx, dy):
+    def drag(self, window, x, y, dx, dy, timeout=20):
         """Presses the left button at (x, y) of the window's client area, moves
-        the pointer by (dx, dy) and lets go."""
+        the pointer by (dx, dy) and lets go once the window has followed. The
+        program starts the move loop only when it has handled the press, so a
+        move made before that is lost: the pointer keeps stepping between two
+        points near the goal until the window's position changes."""
         left, top, _, _ = self.geometry(window)
         self.move_to(left + x, top + y)
         self._run("xdotool", "mousedown", "1")
-        self._run("xdotool", "mousemove", "--sync", str(left + x + dx), str(top + y + dy))
-        self._run("xdotool", "mouseup", "1")
+        try:
+            deadline = time.monotonic() + timeout
+            step = 0
+            while self.geometry(window)[:2] == (left, top):
+                if time.monotonic() > deadline:
+                    raise AssertionError("the window was not dragged")
+                self._run("xdotool", "mousemove", "--sync", str(left + x + dx + step % 2),
+                          str(top + y + dy))
+                step += 1
+                time.sleep(0.05)
+        finally:
+            self._run("xdotool", "mouseup", "1")
 
     def move_pointer(self, window, x, y):
         """Moves the pointer to (x, y) of the window's client area and waits

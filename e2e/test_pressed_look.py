@@ -74,12 +74,7 @@ def assert_hovered_not_pressed(t, window, label):
 def test_after_dragging_the_window_nothing_is_drawn_pressed(t):
     window, _ = start(t, "en")
     px, py = background_over_a_color_element(window)
-    before = t.desktop.geometry(window.id)
     t.desktop.drag(window.id, px, py, 40, 30)
-    deadline = time.monotonic() + PAINT_TIMEOUT
-    while t.desktop.geometry(window.id)[:2] == before[:2]:
-        assert time.monotonic() < deadline, "the window was not dragged"
-        time.sleep(0.2)
     assert_hovered_not_pressed(t, window, "after-drag")
 
 

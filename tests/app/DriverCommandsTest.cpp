@@ -128,6 +128,16 @@ TEST_F(DriverCommandsTest, WithNoCopyRunningOnlyHelpAndTheFileCommandsWork) {
   EXPECT_FALSE(caller.os.singleInstance.AlreadyRunning(u"CNRV_VIruviApp"));
 }
 
+TEST_F(DriverCommandsTest, NoBackupOfSettingsARestoreWouldRefuse) {
+  const std::filesystem::path config = caller.dir / "config.ini";
+  ASSERT_TRUE(WriteProfileString(caller.os.files, config, u"Config5", u"K1", u"3"));  // no left click left
+  const std::filesystem::path backup = caller.dir / "b.ini";
+  EXPECT_EQ(Run(u"/backup " + backup.u16string()), 2);
+  EXPECT_EQ(Output(), "No backup written to \"" + backup.string() + "\": in \"" + config.string() +
+                          "\", profile 5 gives no button the left click.\n");
+  EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
 TEST_F(DriverCommandsTest, HelpInChinese) {
   ASSERT_TRUE(WriteProfileString(caller.os.files, caller.dir / "config.ini", u"Init", u"VER_SEL", u"0"));
   EXPECT_EQ(Run(u"/help"), 0);

@@ -56,7 +56,7 @@ class SettingsBackupTest : public ::testing::Test {
                                                               {u"AppProfiles", u"游戏.exe", u"5"}}));
     SaveMacros(files, source / "Macro_EN.dat", {u"Reload", u"Jump"});
     SaveMacros(files, source / "Macro_CN.dat", {u"换弹"});
-    ASSERT_TRUE(WriteSettingsBackup(files, FilesIn(source), backup));
+    ASSERT_EQ(WriteSettingsBackup(files, FilesIn(source), backup), std::nullopt);
   }
 
   // Every file a restore writes, byte for byte.
@@ -107,7 +107,7 @@ TEST_F(SettingsBackupTest, AnEmptyFolderIsRestoredToo) {
 
 TEST_F(SettingsBackupTest, ABackupReplacesWhatItsFileHeld) {
   WriteFile(backup, "[AppProfiles]\r\nstale.exe=1\r\n[Mine]\r\nx=1\r\n");
-  ASSERT_TRUE(WriteSettingsBackup(files, FilesIn(source), backup));
+  ASSERT_EQ(WriteSettingsBackup(files, FilesIn(source), backup), std::nullopt);
   EXPECT_EQ(ReadProfileString(files, backup, u"AppProfiles", u"stale.exe", 8), u"");
   EXPECT_TRUE(ReadProfileSection(files, backup, u"Mine").empty());
 }
@@ -167,6 +167,34 @@ TEST_F(SettingsBackupTest, EveryKindOfDamageIsRefusedWithNothingChanged) {
     ASSERT_TRUE(std::holds_alternative<BackupRefusal>(read)) << d.what;
     EXPECT_EQ(std::get<BackupRefusal>(read), d.refusal) << d.what;
     EXPECT_EQ(TargetBytes(), before) << d.what;
+  }
+}
+
+// A backup is only worth writing when its restore would take it.
+TEST_F(SettingsBackupTest, SettingsARestoreWouldRefuseGiveNoBackup) {
+  const std::filesystem::path config = source / "config.ini";
+  const std::string good = ReadFile(config);
+  struct Case {
+    const char* what;
+    std::function<void()> damage;
+    BackupRefusal refusal;
+  };
+  const Case cases[] = {
+      {"no config.ini", [&] { std::filesystem::remove(config); }, {Reason::Unreadable, {}}},
+      {"no profile 3", [&] { WriteFile(config, WithoutSection(good, "Config3")); }, {Reason::MissingSection, u"Config3"}},
+      {"current profile 0", [&] { ASSERT_TRUE(WriteProfileString(files, config, u"Init", u"CurConfig", u"0")); },
+       {Reason::NoCurrentProfile, u"Init"}},
+      {"no left click", [&] { ASSERT_TRUE(WriteProfileString(files, config, u"Config2", u"K1", u"2")); },
+       {Reason::NoLeftClick, u"Config2", 2}},
+      {"the backup held by another program", [&] { files.HoldWithoutDeleteSharing(backup); }, {Reason::Unwritable, {}}},
+  };
+  for (const Case& c : cases) {
+    WriteFile(config, good);
+    WriteFile(backup, "an older backup");
+    c.damage();
+    EXPECT_EQ(WriteSettingsBackup(files, FilesIn(source), backup), c.refusal) << c.what;
+    files.Release(backup);
+    EXPECT_EQ(ReadFile(backup), "an older backup") << c.what;
   }
 }
 

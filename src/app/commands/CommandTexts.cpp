@@ -81,37 +81,51 @@ std::u16string BackupWrittenText(std::u16string_view file, int32_t language) {
   return Pick(language, u"Settings saved to ", u"设置已保存到 ") + Quoted(file) + Pick(language, u".\n", u"。\n");
 }
 
-std::u16string BackupNotWrittenText(std::u16string_view file, int32_t language) {
-  return Pick(language, u"Could not write ", u"无法写入 ") + Quoted(file) + Pick(language, u".\n", u"。\n");
+namespace {
+
+// Why a file was refused, as a clause.
+std::u16string RefusalReasonText(const BackupRefusal& refusal, int32_t language) {
+  using Reason = BackupRefusal::Reason;
+  const std::u16string section = u"[" + refusal.section + u"]";
+  switch (refusal.reason) {
+    case Reason::Unreadable: return Pick(language, u"the file cannot be read", u"无法读取该文件");
+    case Reason::Unwritable: return Pick(language, u"the file cannot be written", u"无法写入该文件");
+    case Reason::NotABackup: return Pick(language, u"it is not a TX80 settings backup", u"它不是 TX80 设置备份");
+    case Reason::MissingSection: return Pick(language, u"section " + section + u" is missing", u"缺少 " + section + u" 节");
+    case Reason::NoCurrentProfile:
+      return Pick(language, u"[Init] CurConfig names no profile 1-5", u"[Init] CurConfig 不是配置 1-5");
+    case Reason::NoLeftClick:
+      return Pick(language, u"profile " + Number(refusal.profile) + u" gives no button the left click",
+                  u"配置 " + Number(refusal.profile) + u" 没有按键设为左键");
+    case Reason::NoDpiLevelOn:
+      return Pick(language, u"profile " + Number(refusal.profile) + u" has no DPI level switched on",
+                  u"配置 " + Number(refusal.profile) + u" 没有启用任何 DPI 档位");
+    case Reason::BadMacroCount:
+      return Pick(language, u"macroNum of " + section + u" is not 0-12", section + u" 的 macroNum 不是 0-12");
+    case Reason::BadMacroRecord:
+      return Pick(language, u"macro " + Number(refusal.record) + u" of " + section + u" is damaged",
+                  section + u" 的宏 " + Number(refusal.record) + u" 已损坏");
+  }
+  return {};
+}
+
+}  // namespace
+
+std::u16string BackupNotWrittenText(const BackupRefusal& refusal, std::u16string_view file, std::u16string_view config,
+                                    int32_t language) {
+  using Reason = BackupRefusal::Reason;
+  if (refusal.reason == Reason::Unwritable)
+    return Pick(language, u"Could not write ", u"无法写入 ") + Quoted(file) + Pick(language, u".\n", u"。\n");
+  const std::u16string why = refusal.reason == Reason::Unreadable
+                                 ? Pick(language, Quoted(config) + u" cannot be read", u"无法读取 " + Quoted(config))
+                                 : Pick(language, u"in " + Quoted(config) + u", ", Quoted(config) + u" 中") +
+                                       RefusalReasonText(refusal, language);
+  return Pick(language, u"No backup written to " + Quoted(file) + u": " + why + u".\n",
+              u"未写入备份 " + Quoted(file) + u"：" + why + u"。\n");
 }
 
 std::u16string BackupRefusedText(const BackupRefusal& refusal, std::u16string_view file, int32_t language) {
-  using Reason = BackupRefusal::Reason;
-  const std::u16string section = u"[" + refusal.section + u"]";
-  std::u16string why;
-  switch (refusal.reason) {
-    case Reason::Unreadable: why = Pick(language, u"the file cannot be read", u"无法读取该文件"); break;
-    case Reason::NotABackup: why = Pick(language, u"it is not a TX80 settings backup", u"它不是 TX80 设置备份"); break;
-    case Reason::MissingSection: why = Pick(language, u"section " + section + u" is missing", u"缺少 " + section + u" 节"); break;
-    case Reason::NoCurrentProfile:
-      why = Pick(language, u"[Init] CurConfig names no profile 1-5", u"[Init] CurConfig 不是配置 1-5");
-      break;
-    case Reason::NoLeftClick:
-      why = Pick(language, u"profile " + Number(refusal.profile) + u" gives no button the left click",
-                 u"配置 " + Number(refusal.profile) + u" 没有按键设为左键");
-      break;
-    case Reason::NoDpiLevelOn:
-      why = Pick(language, u"profile " + Number(refusal.profile) + u" has no DPI level switched on",
-                 u"配置 " + Number(refusal.profile) + u" 没有启用任何 DPI 档位");
-      break;
-    case Reason::BadMacroCount:
-      why = Pick(language, u"macroNum of " + section + u" is not 0-12", section + u" 的 macroNum 不是 0-12");
-      break;
-    case Reason::BadMacroRecord:
-      why = Pick(language, u"macro " + Number(refusal.record) + u" of " + section + u" is damaged",
-                 section + u" 的宏 " + Number(refusal.record) + u" 已损坏");
-      break;
-  }
+  const std::u16string why = RefusalReasonText(refusal, language);
   return Pick(language, u"Not restored from " + Quoted(file) + u": " + why + u"; nothing was changed.\n",
               u"未从 " + Quoted(file) + u" 恢复：" + why + u"，未做任何更改。\n");
 }

@@ -19,7 +19,10 @@ std::u16string ProfileAppliedText(int32_t profile, int32_t language);
 std::u16string DpiLevelSetText(int32_t level, int32_t resolution, int32_t language);
 std::u16string DpiLevelOffText(int32_t level, int32_t profile, int32_t language);
 std::u16string BackupWrittenText(std::u16string_view file, int32_t language);
-std::u16string BackupNotWrittenText(std::u16string_view file, int32_t language);
+// No backup written: the backup file cannot be written, or `config` lacks
+// what a restore needs.
+std::u16string BackupNotWrittenText(const BackupRefusal& refusal, std::u16string_view file, std::u16string_view config,
+                                    int32_t language);
 std::u16string BackupRefusedText(const BackupRefusal& refusal, std::u16string_view file, int32_t language);
 std::u16string RestoreFailedText(int32_t language);
 // `appliedProfile`: the profile the running driver applied; 0 when no driver

@@ -1,6 +1,7 @@
 #include "app/commands/SettingsBackup.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "framework/Decimal.h"
 #include "macro/MacroFile.h"
@@ -74,6 +75,25 @@ std::variant<std::vector<Macro>, BackupRefusal> ReadMacroSection(FileStore& file
   return macros;
 }
 
+// What a restore needs of config.ini's sections, checked in `file`: a backup,
+// or the settings a backup is made from.
+std::optional<BackupRefusal> CheckProfiles(FileStore& files, const std::filesystem::path& file) {
+  using Reason = BackupRefusal::Reason;
+  for (const std::u16string& section : ConfigSectionNames())
+    if (!IsOptional(section) && ReadProfileSection(files, file, section).empty())
+      return BackupRefusal{Reason::MissingSection, section};
+  if (!IsProfile(ParseDecimal(ReadProfileString(files, file, kInitSection, kCurConfigKey, 5))))
+    return BackupRefusal{Reason::NoCurrentProfile, std::u16string(kInitSection)};
+  for (int32_t profile = 1; profile <= kProfileCount; ++profile) {
+    ProfileModel model;
+    LoadProfile(files, model, file, profile, false);
+    const ProfileFields fields = model.Fields();
+    if (!HasLeftClick(fields)) return BackupRefusal{Reason::NoLeftClick, ProfileSection(profile), profile};
+    if (!HasDpiLevelOn(fields)) return BackupRefusal{Reason::NoDpiLevelOn, ProfileSection(profile), profile};
+  }
+  return std::nullopt;
+}
+
 // The old content of each file a restore writes, to put back after a failure.
 struct Saved {
   const std::filesystem::path* file;
@@ -82,36 +102,32 @@ struct Saved {
 
 }  // namespace
 
-bool WriteSettingsBackup(FileStore& files, const SettingsFiles& settings, const std::filesystem::path& backup) {
+std::optional<BackupRefusal> WriteSettingsBackup(FileStore& files, const SettingsFiles& settings,
+                                                 const std::filesystem::path& backup) {
+  using Reason = BackupRefusal::Reason;
+  if (files.Read(settings.config).status != FileStore::Content::Status::Read) return BackupRefusal{Reason::Unreadable, {}};
+  // A backup that its restore would refuse is no backup.
+  if (auto refusal = CheckProfiles(files, settings.config)) return refusal;
   std::vector<ProfileWrite> writes{{std::u16string(kBackupSection), std::u16string(kFormatKey), std::u16string(kFormat)}};
   for (const std::u16string& section : ConfigSectionNames())
     for (auto& [key, value] : ReadProfileSection(files, settings.config, section)) writes.push_back({section, key, value});
   AddMacroSection(writes, kEnglishMacros, ReadMacroFile(files, settings.englishMacros));
   AddMacroSection(writes, kChineseMacros, ReadMacroFile(files, settings.chineseMacros));
   const auto bytes = NewProfileFile(files, writes);
-  return bytes && ReplaceWholeFile(files, backup, *bytes);
+  if (!bytes || !ReplaceWholeFile(files, backup, *bytes)) return BackupRefusal{Reason::Unwritable, {}};
+  return std::nullopt;
 }
 
 std::variant<SettingsBackup, BackupRefusal> ReadSettingsBackup(FileStore& files, const std::filesystem::path& backup) {
   using Reason = BackupRefusal::Reason;
   if (files.Read(backup).status != FileStore::Content::Status::Read) return BackupRefusal{Reason::Unreadable, {}};
   if (ReadProfileString(files, backup, kBackupSection, kFormatKey, 8) != kFormat) return BackupRefusal{Reason::NotABackup, {}};
+  if (auto refusal = CheckProfiles(files, backup)) return *refusal;
 
   SettingsBackup result;
-  for (const std::u16string& section : ConfigSectionNames()) {
-    auto keys = ReadProfileSection(files, backup, section);
-    if (keys.empty() && !IsOptional(section)) return BackupRefusal{Reason::MissingSection, section};
-    result.configSections.push_back({section, std::move(keys)});
-  }
+  for (const std::u16string& section : ConfigSectionNames())
+    result.configSections.push_back({section, ReadProfileSection(files, backup, section)});
   result.curConfig = ParseDecimal(ReadProfileString(files, backup, kInitSection, kCurConfigKey, 5));
-  if (!IsProfile(result.curConfig)) return BackupRefusal{Reason::NoCurrentProfile, std::u16string(kInitSection)};
-  for (int32_t profile = 1; profile <= kProfileCount; ++profile) {
-    ProfileModel model;
-    LoadProfile(files, model, backup, profile, false);
-    const ProfileFields fields = model.Fields();
-    if (!HasLeftClick(fields)) return BackupRefusal{Reason::NoLeftClick, ProfileSection(profile), profile};
-    if (!HasDpiLevelOn(fields)) return BackupRefusal{Reason::NoDpiLevelOn, ProfileSection(profile), profile};
-  }
   for (auto [section, macros] : {std::pair{kEnglishMacros, &result.englishMacros},
                                  std::pair{kChineseMacros, &result.chineseMacros}}) {
     auto read = ReadMacroSection(files, backup, section);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,14 +26,13 @@ struct SettingsFiles {
 // ("macroNum", then one record per macro as the macro file stores it). A
 // section with no keys is left out; [Options] and [AppProfiles] may be.
 //
-// Writes the backup as a new file (whatever `backup` held is replaced whole);
-// false when it could not be written.
-bool WriteSettingsBackup(FileStore& files, const SettingsFiles& settings, const std::filesystem::path& backup);
-
-// Why a backup file is refused: nothing of it is restored.
+// Why no backup is written, or a backup file is not restored: nothing is
+// written either way. No backup is written when its restore would refuse it;
+// the reason then concerns config.ini.
 struct BackupRefusal {
   enum class Reason {
     Unreadable,      // missing, or cannot be read
+    Unwritable,      // the backup file cannot be written
     NotABackup,      // no [TX80Backup] Format=1
     MissingSection,  // `section` is missing or empty
     NoCurrentProfile,  // [Init] CurConfig names no profile 1..5
@@ -47,6 +47,11 @@ struct BackupRefusal {
   int32_t record = 0;
   bool operator==(const BackupRefusal&) const = default;
 };
+
+// Writes the backup as a new file (whatever `backup` held is replaced whole),
+// once config.ini holds what a restore needs; the refusal otherwise.
+std::optional<BackupRefusal> WriteSettingsBackup(FileStore& files, const SettingsFiles& settings,
+                                                 const std::filesystem::path& backup);
 
 // A backup checked whole: what a restore writes.
 struct SettingsBackup {

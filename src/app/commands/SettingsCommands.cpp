@@ -12,8 +12,8 @@ SettingsFiles SettingsFilesOf(const AppPaths& paths) {
 
 CommandResult BackUpSettings(FileStore& files, const SettingsFiles& settings, std::u16string_view file,
                              int32_t language) {
-  if (!WriteSettingsBackup(files, settings, std::filesystem::path(file)))
-    return {exit_code::kRefused, BackupNotWrittenText(file, language)};
+  if (const auto refusal = WriteSettingsBackup(files, settings, std::filesystem::path(file)))
+    return {exit_code::kRefused, BackupNotWrittenText(*refusal, file, settings.config.u16string(), language)};
   return {exit_code::kDone, BackupWrittenText(file, language)};
 }
 

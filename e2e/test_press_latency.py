@@ -8,7 +8,7 @@ that every press arrived."""
 import os
 import time
 
-from test_device import APPLY_SEQUENCE, write_factory_config
+from test_key_strokes import start_with_function
 
 PRESSES = int(os.environ.get("E2E_LATENCY_PRESSES", "10"))
 BUTTON = 5  # slot 4
@@ -37,8 +37,6 @@ def figures(latencies):
 
 
 def test_driver_against_the_bare_path(t):
-    write_factory_config(t)
-    t.set_ini("config.ini", "Config1", "K4", "31")  # Ctrl+C: Ctrl goes out first
     spy = t.spy()
     bare = t.launch(mouse=True, test_program="bare_path.exe")
     bare_control = t.mouse(bare)
@@ -46,12 +44,7 @@ def test_driver_against_the_bare_path(t):
     bare_control.close()
     t.prefix.kill()  # the spy goes too: a fresh one for the driver
 
-    spy = t.spy()
-    program = t.launch(mouse=True)
-    control = t.mouse(program)
-    control.wait_for_reports(len(APPLY_SEQUENCE))
-    control.press(6)
-    control.release(6)  # the start click
+    spy, control = start_with_function(t, 31)  # Ctrl+C: Ctrl goes out first
     driver_times = time_presses(spy, control, 4)
 
     bare_f, driver_f = figures(bare_times), figures(driver_times)

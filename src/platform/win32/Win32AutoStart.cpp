@@ -19,6 +19,17 @@ struct OpenKey {
   }
 };
 
+// Deletes value `name` of the user's `key`; a key or value that is not there
+// is as good as deleted.
+bool DeleteUserValue(const wchar_t* key, std::u16string_view name) {
+  OpenKey open;
+  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_SET_VALUE, &open.key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  const LSTATUS deleted = RegDeleteValueW(open.key, ToWide(name).c_str());
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace
 
 std::optional<std::u16string> Win32AutoStart::Read(std::u16string_view name) {
@@ -54,14 +65,7 @@ bool Win32AutoStart::Write(std::u16string_view name, std::u16string_view command
                         bytes) == ERROR_SUCCESS;
 }
 
-bool Win32AutoStart::Remove(std::u16string_view name) {
-  OpenKey run;
-  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run.key);
-  if (opened == ERROR_FILE_NOT_FOUND) return true;
-  if (opened != ERROR_SUCCESS) return false;
-  const LSTATUS deleted = RegDeleteValueW(run.key, ToWide(name).c_str());
-  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
-}
+bool Win32AutoStart::Remove(std::u16string_view name) { return DeleteUserValue(kRunKey, name); }
 
 std::optional<std::string> Win32AutoStart::ReadApproval(std::u16string_view name) {
   OpenKey approved;
@@ -78,13 +82,6 @@ std::optional<std::string> Win32AutoStart::ReadApproval(std::u16string_view name
   return bytes;
 }
 
-bool Win32AutoStart::RemoveApproval(std::u16string_view name) {
-  OpenKey approved;
-  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, kApprovedKey, 0, KEY_SET_VALUE, &approved.key);
-  if (opened == ERROR_FILE_NOT_FOUND) return true;
-  if (opened != ERROR_SUCCESS) return false;
-  const LSTATUS deleted = RegDeleteValueW(approved.key, ToWide(name).c_str());
-  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
-}
+bool Win32AutoStart::RemoveApproval(std::u16string_view name) { return DeleteUserValue(kApprovedKey, name); }
 
 }  // namespace tx80

@@ -24,6 +24,14 @@ bool ContainsFolded(const std::u16string& text, std::u16string_view part) {
 
 bool Opened(HidHandle handle) { return handle != 0 && handle != kInvalidHidHandle; }
 
+// An id as interface paths spell it: "vid_18f8".
+std::u16string IdInPath(std::u16string_view prefix, uint16_t id) {
+  constexpr char16_t kDigits[] = u"0123456789abcdef";
+  std::u16string text(prefix);
+  for (int shift = 12; shift >= 0; shift -= 4) text += kDigits[(id >> shift) & 0xF];
+  return text;
+}
+
 }  // namespace
 
 DeviceHandles DeviceLink::Handles() const {
@@ -46,7 +54,9 @@ void DeviceLink::Watch(HidBus& hid, WindowHost& window) {
 }
 
 bool DeviceLink::NamesThisMouse(const std::u16string& path) {
-  return ContainsFolded(path, u"vid_18f8") && ContainsFolded(path, u"pid_0f99");
+  static const std::u16string vendor = IdInPath(u"vid_", kVendorId);
+  static const std::u16string product = IdInPath(u"pid_", kProductId);
+  return ContainsFolded(path, vendor) && ContainsFolded(path, product);
 }
 
 bool DeviceLink::Discover(HidBus& hid) {

@@ -57,7 +57,7 @@ class DeviceLink {
   // A device broadcast names one of the mouse's open interfaces: same path,
   // compared without regard to case.
   bool Matches(const std::u16string& broadcastPath) const;
-  // The path names the mouse's vendor and product ids (vid_18f8, pid_0f99).
+  // The path names the mouse's vendor and product ids ("vid_18f8", "pid_0f99").
   static bool NamesThisMouse(const std::u16string& path);
 
   // The reader. BeginRead hands out the input handle for one read (0 when

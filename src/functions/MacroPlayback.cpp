@@ -81,10 +81,10 @@ void PlayMacro(const Macro& macro, int32_t macroMode2, const DriverFlags& flags,
   };
 
   // Each event is scheduled its recorded delay after the one before was
-  // scheduled, so that late wake-ups do not add up over a long macro. An event that went out
-  // late is caught up on by at most 1 ms per gap after it: a gap shortened
-  // more would cut a key hold short enough to be missed. The schedule starts
-  // when the first event has actually gone out.
+  // scheduled, so that late wake-ups do not add up over a long macro. An
+  // event that went out late is caught up on by at most 1 ms per gap after
+  // it: a gap shortened more would cut a key hold short enough to be missed.
+  // The schedule starts when the first event has actually gone out.
   std::optional<Clock::TimePoint> scheduled;
   for (int play = 0; play < plays; ++play) {
     for (int k = 0; k < events; ++k) {
